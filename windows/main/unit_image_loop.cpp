@@ -1,0 +1,129 @@
+#include "windows/main/unit_image_loop.h"
+
+#include "model/store.h"
+#include "windows/config/unit_config.h"
+#include "windows/main/decorative_badge.h"
+#include "windows/shell/choosers.h"
+#include "windows/show_sequence/unit_show_sequence.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace orvex {
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    return button;
+}
+
+QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& caption,
+                     const QRect& place) {
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(place);
+    return group;
+}
+
+} // namespace
+
+TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, QWidget* parent)
+    : QWidget(parent), m_sequence(sequence), m_choosers(choosers) {
+    setObjectName(QStringLiteral("FormImageLoop"));
+    setWindowTitle(QStringLiteral("Orvex Sequence Editor v1.1"));
+    setFixedSize(728, 451);
+    buildTopRow();
+    buildGroups();
+    buildBottomRow();
+
+    SetSequenceFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    clearSequence();
+    ResetConfig(m_sequence.mainParams);
+}
+
+void TFormImageLoop::buildTopRow() {
+    ButtonNew = makeButton(this, "ButtonNew", tr("New Sequence"), {8, 8, 110, 27});
+    ButtonLoad = makeButton(this, "ButtonLoad", tr("Load Sequence"), {124, 8, 110, 27});
+    ButtonSave = makeButton(this, "ButtonSave", tr("Save Sequence"), {240, 8, 110, 27});
+    ButtonConfig = makeButton(this, "ButtonConfig", tr("Config Sequence"), {356, 8, 110, 27});
+    Lang = new QComboBox(this);
+    Lang->setObjectName(QStringLiteral("Lang"));
+    Lang->addItems({QStringLiteral("English"), QStringLiteral("Espa\u00f1ol")});
+    Lang->setGeometry(472, 9, 100, 25);
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(620, 6, 100, 31);
+    Image1->setPixmap(decorativeBadge(100, 31));
+
+    connect(ButtonNew, &QPushButton::clicked, this, &TFormImageLoop::ButtonNewClick);
+    connect(ButtonConfig, &QPushButton::clicked, this, &TFormImageLoop::ButtonConfigClick);
+}
+
+void TFormImageLoop::buildGroups() {
+    LoopListBox = makeGroup(this, "LoopListBox", tr("Loop List"), {8, 42, 712, 196});
+    LoopGroupBox = makeGroup(this, "LoopGroupBox", tr("Loop Properties"), {8, 242, 352, 170});
+    ImageListGroupBox =
+        makeGroup(this, "ImageListGroupBox", tr("Image List"), {368, 242, 352, 170});
+    LoopGroupBox->hide();
+    ImageListGroupBox->hide();
+}
+
+void TFormImageLoop::buildBottomRow() {
+    ButtonExit = makeButton(this, "ButtonExit", tr("Exit"), {8, 418, 110, 27});
+    ButtonShowSched = makeButton(this, "ButtonShowSched", tr("Schedule"), {124, 418, 110, 27});
+    Copy2SD = makeButton(this, "Copy2SD", tr("Copy to SD"), {240, 418, 110, 27});
+    Copy2SD->hide();
+
+    connect(ButtonExit, &QPushButton::clicked, this, &TFormImageLoop::ButtonExitClick);
+    connect(ButtonShowSched, &QPushButton::clicked, this, &TFormImageLoop::ButtonShowSchedClick);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &TFormImageLoop::ButtonExitClick);
+}
+
+void TFormImageLoop::attachWindows(const EditorWindows& windows) {
+    m_windows = windows;
+}
+
+void TFormImageLoop::SetSequenceFolder(const QString& folder) {
+    m_sequenceFolder = folder;
+    setWindowTitle(QString::fromLatin1(kCaptionPrefix) + folder);
+}
+
+void TFormImageLoop::clearSequence() {
+    ClearLoops(m_sequence.loopTable);
+}
+
+void TFormImageLoop::ButtonNewClick() {
+    const auto folder = m_choosers.chooseFolder(this, m_sequenceFolder);
+    if (!folder) {
+        return;
+    }
+    clearSequence();
+    ResetConfig(m_sequence.mainParams);
+    SetSequenceFolder(folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/'));
+}
+
+void TFormImageLoop::ButtonConfigClick() {
+    if (m_windows.config != nullptr) {
+        m_windows.config->exec();
+    }
+}
+
+void TFormImageLoop::ButtonShowSchedClick() {
+    if (m_windows.showSeq != nullptr) {
+        m_windows.showSeq->exec();
+    }
+}
+
+void TFormImageLoop::ButtonExitClick() {
+    close();
+}
+
+} // namespace orvex

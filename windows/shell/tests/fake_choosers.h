@@ -1,0 +1,38 @@
+#pragma once
+
+#include "windows/shell/choosers.h"
+
+#include <deque>
+
+namespace orvex::testing {
+
+// Answers each chooser with the next scripted reply; none means the user cancelled.
+class FakeChoosers final : public Choosers {
+public:
+    std::deque<std::optional<QString>> folderReplies;
+    std::deque<std::optional<QString>> openReplies;
+    QString lastStartFolder;
+    QString lastProposedPath;
+
+    std::optional<QString> chooseFolder(QWidget*, const QString& startFolder) override {
+        lastStartFolder = startFolder;
+        return next(folderReplies);
+    }
+    std::optional<QString> chooseFileToOpen(QWidget*, const QString& proposedPath,
+                                            const QString&) override {
+        lastProposedPath = proposedPath;
+        return next(openReplies);
+    }
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& replies) {
+        if (replies.empty()) {
+            return std::nullopt;
+        }
+        auto reply = replies.front();
+        replies.pop_front();
+        return reply;
+    }
+};
+
+} // namespace orvex::testing
