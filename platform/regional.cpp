@@ -179,8 +179,19 @@ std::optional<int> readTime(const RegionalFormat& format, Scanner& in) {
 
 } // namespace
 
+namespace {
+
+std::string conversionMessage(std::string_view text) {
+    std::string message = "'";
+    message.append(cp1252ToUtf8(text));
+    message.append("' is not a valid date and time");
+    return message;
+}
+
+} // namespace
+
 DateTimeConversionError::DateTimeConversionError(std::string_view text)
-    : std::runtime_error("'" + cp1252ToUtf8(text) + "' is not a valid date and time") {}
+    : std::runtime_error(conversionMessage(text)) {}
 
 std::string formatDate(const RegionalFormat& format, TDateTime value) {
     const CivilDate date = decodeDate(value);
