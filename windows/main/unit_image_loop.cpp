@@ -2,6 +2,7 @@
 
 #include "model/store.h"
 #include "windows/config/unit_config.h"
+#include "windows/main/control_factory.h"
 #include "windows/main/decorative_badge.h"
 #include "windows/shell/choosers.h"
 #include "windows/show_sequence/unit_show_sequence.h"
@@ -14,33 +15,20 @@
 #include <QShortcut>
 
 namespace orvex {
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& place) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    return button;
-}
-
-QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& caption,
-                     const QRect& place) {
-    auto* group = new QGroupBox(caption, parent);
-    group->setObjectName(QString::fromLatin1(name));
-    group->setGeometry(place);
-    return group;
-}
-
-} // namespace
 
 TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, QWidget* parent)
     : QWidget(parent), m_sequence(sequence), m_choosers(choosers) {
     setObjectName(QStringLiteral("FormImageLoop"));
     setWindowTitle(QStringLiteral("Orvex Sequence Editor v1.1"));
     setFixedSize(728, 451);
+    // The window's fixed layout was drawn for a compact 8-point font.
+    QFont compact = font();
+    compact.setPointSize(8);
+    setFont(compact);
     buildTopRow();
-    buildGroups();
+    buildLoopListGroup();
+    buildLoopPropertiesGroup();
+    buildImageListGroup();
     buildBottomRow();
 
     SetSequenceFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
@@ -53,26 +41,13 @@ void TFormImageLoop::buildTopRow() {
     ButtonLoad = makeButton(this, "ButtonLoad", tr("Load Sequence"), {124, 8, 110, 27});
     ButtonSave = makeButton(this, "ButtonSave", tr("Save Sequence"), {240, 8, 110, 27});
     ButtonConfig = makeButton(this, "ButtonConfig", tr("Config Sequence"), {356, 8, 110, 27});
-    Lang = new QComboBox(this);
-    Lang->setObjectName(QStringLiteral("Lang"));
-    Lang->addItems({QStringLiteral("English"), QStringLiteral("Espa\u00f1ol")});
-    Lang->setGeometry(472, 9, 100, 25);
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(620, 6, 100, 31);
+    Lang = makeDropDown(this, "Lang", {QStringLiteral("English"), QStringLiteral("Espa\u00f1ol")},
+                        {472, 9, 100, 25});
+    Image1 = makeLabel(this, "Image1", QString(), {620, 6, 100, 31});
     Image1->setPixmap(decorativeBadge(100, 31));
 
     connect(ButtonNew, &QPushButton::clicked, this, &TFormImageLoop::ButtonNewClick);
     connect(ButtonConfig, &QPushButton::clicked, this, &TFormImageLoop::ButtonConfigClick);
-}
-
-void TFormImageLoop::buildGroups() {
-    LoopListBox = makeGroup(this, "LoopListBox", tr("Loop List"), {8, 42, 712, 196});
-    LoopGroupBox = makeGroup(this, "LoopGroupBox", tr("Loop Properties"), {8, 242, 352, 170});
-    ImageListGroupBox =
-        makeGroup(this, "ImageListGroupBox", tr("Image List"), {368, 242, 352, 170});
-    LoopGroupBox->hide();
-    ImageListGroupBox->hide();
 }
 
 void TFormImageLoop::buildBottomRow() {
@@ -96,8 +71,13 @@ void TFormImageLoop::SetSequenceFolder(const QString& folder) {
     setWindowTitle(QString::fromLatin1(kCaptionPrefix) + folder);
 }
 
+void TFormImageLoop::noteSequenceEdited() {
+    emit sequenceChanged();
+}
+
 void TFormImageLoop::clearSequence() {
     ClearLoops(m_sequence.loopTable);
+    RefreshLoopList();
 }
 
 void TFormImageLoop::ButtonNewClick() {

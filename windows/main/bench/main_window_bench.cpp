@@ -1,0 +1,99 @@
+#include "jpeg/fixture/jpeg_writer.h"
+#include "jpeg/fixture/sample_images.h"
+#include "jpeg/jpeg_decoder.h"
+#include "model/store.h"
+#include "windows/add_image/picture_preview.h"
+#include "windows/add_image/unit_add_image.h"
+#include "windows/main/unit_image_loop.h"
+#include "windows/shell/choosers.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
+namespace orvex {
+namespace {
+
+// A full sequence whose every cell has a text to format: 128 loops of 128 images.
+struct FullEditor {
+    std::unique_ptr<Sequence> sequence = std::make_unique<Sequence>();
+    QtChoosers choosers;
+    TFormImageLoop window{*sequence, choosers};
+
+    FullEditor() {
+        for (int i = 0; i < kMaxLoops; ++i) {
+            LoopEntry* loop = AddLoop(sequence->loopTable);
+            setText(loop->Name, "Loop" + std::to_string(i));
+            loop->bDateIni = loop->bDateEnd = loop->bTimeIni = loop->bTimeEnd = 1;
+            loop->bWeekDay = loop->bMonthDay = 1;
+            for (int j = 0; j < kMaxImageItems; ++j) {
+                AddImageItem(sequence->loopTable, static_cast<std::uint8_t>(i),
+                             "/picture_" + std::to_string(j) + ".jpg");
+            }
+        }
+        window.RefreshLoopList();
+    }
+};
+
+void BM_RefreshLoopList128Loops(benchmark::State& state) {
+    FullEditor editor;
+    for (auto _ : state) {
+        editor.window.RefreshLoopList();
+    }
+}
+BENCHMARK(BM_RefreshLoopList128Loops)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshImageList128Images(benchmark::State& state) {
+    FullEditor editor;
+    editor.window.selectLoopRow(0);
+    for (auto _ : state) {
+        editor.window.RefreshImageList(0);
+    }
+}
+BENCHMARK(BM_RefreshImageList128Images)->Unit(benchmark::kMillisecond);
+
+// A 6000 x 4000 photo-like JPEG, as a camera makes them.
+const QString& photoPath() {
+    static QTemporaryDir folder;
+    static const QString path = [] {
+        const QString file = folder.filePath(QStringLiteral("photo.jpg"));
+        fixture::writeBytes(QFile::encodeName(file).toStdString(),
+                            fixture::encodeJpeg(fixture::photoLikeImage(6000, 4000, 7), {}));
+        return file;
+    }();
+    return path;
+}
+
+void BM_PreviewOf6000x4000(benchmark::State& state) {
+    const QString path = photoPath();
+    for (auto _ : state) {
+        const PicturePreview preview =
+            previewPicture(path, {TFormAddImage::kPreviewWidth, TFormAddImage::kPreviewHeight});
+        benchmark::DoNotOptimize(preview.image.constBits());
+    }
+}
+BENCHMARK(BM_PreviewOf6000x4000)->Unit(benchmark::kMillisecond);
+
+void BM_FullSizeDecodeOf6000x4000(benchmark::State& state) {
+    const std::string path = QFile::encodeName(photoPath()).toStdString();
+    for (auto _ : state) {
+        const DecodeResult result = decodeJpegFile(path, ScaleRequest::fullSize());
+        benchmark::DoNotOptimize(result.ok());
+    }
+}
+BENCHMARK(BM_FullSizeDecodeOf6000x4000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace orvex
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "model/store.h"
+#include "platform/tests/fake_services.h"
+#include "windows/main/report_list.h"
+#include "windows/main/unit_image_loop.h"
+#include "windows/shell/guarded_application.h"
+#include "windows/shell/tests/fake_choosers.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace orvex::testing {
+
+// The main window over a sequence of its own, on the fake clock (26/11/2009 09:30:00) and the
+// fake day/month/year 24-hour regional format, counting the sequenceChanged signals.
+class EditorTest : public ::testing::Test {
+protected:
+    FakeServices services;
+    FakeChoosers choosers;
+    std::unique_ptr<Sequence> sequence = std::make_unique<Sequence>();
+    std::unique_ptr<TFormImageLoop> window;
+    int changes = 0;
+    QStringList errors;
+
+    void SetUp() override {
+        window = std::make_unique<TFormImageLoop>(*sequence, choosers);
+        QObject::connect(window.get(), &TFormImageLoop::sequenceChanged, [this] { ++changes; });
+        application()->setErrorDisplay([this](const QString& message) { errors << message; });
+        window->show();
+    }
+
+    void TearDown() override { application()->setErrorDisplay(showCriticalError); }
+
+    static GuardedApplication* application() {
+        return static_cast<GuardedApplication*>(QCoreApplication::instance());
+    }
+
+    // Lets the errors a handler reported after its event reach the error display.
+    void settle() { QCoreApplication::sendPostedEvents(); }
+
+    template <typename T> T* child(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void click(const char* button) {
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    }
+
+    ReportList* loopList() { return child<ReportList>("LoopList"); }
+    ReportList* imageList() { return child<ReportList>("ImageList"); }
+
+    // Loops named "A", "B", ... with `items` image entries each, shown in the list.
+    void addLoops(int count, int items = 0) {
+        for (int i = 0; i < count; ++i) {
+            LoopEntry* loop = AddLoop(sequence->loopTable);
+            setText(loop->Name, std::string(1, static_cast<char>('A' + i % 26)));
+            for (int j = 0; j < items; ++j) {
+                AddImageItem(sequence->loopTable, static_cast<std::uint8_t>(i),
+                             "/p" + std::to_string(j) + ".jpg");
+            }
+        }
+        window->RefreshLoopList();
+    }
+
+    LoopEntry& loop(int index) {
+        return sequence->loopTable.Loops[static_cast<std::size_t>(index)];
+    }
+
+    QStringList names() {
+        QStringList list;
+        for (int i = 0; i < GetLoopCount(sequence->loopTable); ++i) {
+            list << QString::fromStdString(std::string(textOf(loop(i).Name)));
+        }
+        return list;
+    }
+
+    // Types any text, as a keyboard with the right layout would; QTest's own typing is Latin-1.
+    static void typeText(QWidget* widget, const QString& text) {
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
+    static QString cell(ReportList* list, int row, int column) {
+        const QTableWidgetItem* item = list->item(row, column);
+        return item == nullptr ? QString() : item->text();
+    }
+
+    // The caption followed by the cells, as the user reads the row.
+    static QStringList rowTexts(ReportList* list, int row) {
+        QStringList texts;
+        for (int column = 0; column < list->columnCount(); ++column) {
+            texts << cell(list, row, column);
+        }
+        return texts;
+    }
+
+    static void clickRow(ReportList* list, int row) {
+        const QRect place = list->visualItemRect(list->item(row, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    }
+
+    static void clickCheckBox(ReportList* list, int row) {
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        option.rect = list->visualItemRect(list->item(row, 0));
+        option.features =
+            QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        const QRect box =
+            list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+    }
+};
+
+} // namespace orvex::testing
