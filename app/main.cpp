@@ -2,6 +2,7 @@
 #include "windows/add_image/unit_add_image.h"
 #include "windows/config/unit_config.h"
 #include "windows/main/unit_image_loop.h"
+#include "windows/sequence_files/sequence_prompts.h"
 #include "windows/shell/choosers.h"
 #include "windows/shell/guarded_application.h"
 #include "windows/show_sequence/unit_show_sequence.h"
@@ -15,7 +16,8 @@ int main(int argc, char** argv) {
     try {
         auto sequence = std::make_unique<orvex::Sequence>();
         orvex::QtChoosers choosers;
-        orvex::TFormImageLoop mainWindow(*sequence, choosers);
+        orvex::QtSequencePrompts prompts;
+        orvex::TFormImageLoop mainWindow(*sequence, choosers, prompts);
         orvex::TFormAddImage addImage(&mainWindow);
         orvex::TFormConfig config(&mainWindow);
         orvex::TFormShowSeq showSeq(sequence->loopTable, &mainWindow);

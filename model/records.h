@@ -49,6 +49,8 @@ struct MainParams {
     std::uint8_t TextColor = 0;
     std::uint8_t BackColor = 0;
     std::uint8_t Rotation = 0;
+
+    friend bool operator==(const MainParams&, const MainParams&) = default;
 };
 
 struct ImageItem {

@@ -4,9 +4,11 @@
 #include "windows/config/unit_config.h"
 #include "windows/main/control_factory.h"
 #include "windows/main/decorative_badge.h"
+#include "windows/sequence_files/sequence_file_actions.h"
 #include "windows/shell/choosers.h"
 #include "windows/show_sequence/unit_show_sequence.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -16,7 +18,8 @@
 
 namespace orvex {
 
-TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, QWidget* parent)
+TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, SequencePrompts& prompts,
+                               QWidget* parent)
     : QWidget(parent), m_sequence(sequence), m_choosers(choosers) {
     setObjectName(QStringLiteral("FormImageLoop"));
     setWindowTitle(QStringLiteral("Orvex Sequence Editor v1.1"));
@@ -34,6 +37,11 @@ TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, QWidget* 
     SetSequenceFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     clearSequence();
     ResetConfig(m_sequence.mainParams);
+
+    m_files = new SequenceFileActions(m_sequence, *this, m_choosers, prompts, this);
+    connect(this, &TFormImageLoop::sequenceChanged, m_files, &SequenceFileActions::markModified);
+    connect(ButtonSave, &QPushButton::clicked, m_files, &SequenceFileActions::ButtonSaveClick);
+    connect(ButtonLoad, &QPushButton::clicked, m_files, &SequenceFileActions::ButtonLoadClick);
 }
 
 void TFormImageLoop::buildTopRow() {
@@ -68,7 +76,7 @@ void TFormImageLoop::attachWindows(const EditorWindows& windows) {
 
 void TFormImageLoop::SetSequenceFolder(const QString& folder) {
     m_sequenceFolder = folder;
-    setWindowTitle(QString::fromLatin1(kCaptionPrefix) + folder);
+    setWindowTitle(QString::fromLatin1(kCaptionPrefix) + folder + QStringLiteral("[*]"));
 }
 
 void TFormImageLoop::noteSequenceEdited() {
@@ -80,7 +88,22 @@ void TFormImageLoop::clearSequence() {
     RefreshLoopList();
 }
 
+bool TFormImageLoop::hasUnsavedChanges() const {
+    return m_files->isModified();
+}
+
+void TFormImageLoop::closeEvent(QCloseEvent* event) {
+    if (m_files->confirmDiscardChanges()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
 void TFormImageLoop::ButtonNewClick() {
+    if (!m_files->confirmDiscardChanges()) {
+        return;
+    }
     const auto folder = m_choosers.chooseFolder(this, m_sequenceFolder);
     if (!folder) {
         return;
@@ -88,11 +111,17 @@ void TFormImageLoop::ButtonNewClick() {
     clearSequence();
     ResetConfig(m_sequence.mainParams);
     SetSequenceFolder(folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/'));
+    m_files->markUnmodified();
 }
 
 void TFormImageLoop::ButtonConfigClick() {
-    if (m_windows.config != nullptr) {
-        m_windows.config->exec();
+    if (m_windows.config == nullptr) {
+        return;
+    }
+    const MainParams before = m_sequence.mainParams;
+    m_windows.config->exec();
+    if (!(m_sequence.mainParams == before)) {
+        noteSequenceEdited();
     }
 }
 

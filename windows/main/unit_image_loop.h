@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "windows/sequence_files/sequence_window.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@ namespace orvex {
 
 class CheckedPicker;
 class Choosers;
+class SequenceFileActions;
+class SequencePrompts;
 class PlaylistTextValidator;
 class ReportList;
 class TFormAddImage;
@@ -33,19 +36,23 @@ struct EditorWindows {
     TFormShowSeq* showSeq = nullptr;
 };
 
-class TFormImageLoop : public QWidget {
+class TFormImageLoop : public QWidget, public SequenceWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaptionPrefix = "Orvex Sequence Editor v1.1 : ";
     static constexpr std::uint8_t kNoSelection = 255;
 
-    // The sequence and the choosers outlive the window.
-    TFormImageLoop(Sequence& sequence, Choosers& choosers, QWidget* parent = nullptr);
+    // The sequence, the choosers and the prompts outlive the window.
+    TFormImageLoop(Sequence& sequence, Choosers& choosers, SequencePrompts& prompts,
+                   QWidget* parent = nullptr);
 
     void attachWindows(const EditorWindows& windows);
 
-    const QString& sequenceFolder() const { return m_sequenceFolder; }
-    void SetSequenceFolder(const QString& folder);
+    QWidget* widget() override { return this; }
+    const QString& sequenceFolder() const override { return m_sequenceFolder; }
+    void SetSequenceFolder(const QString& folder) override;
+    // Whether the sequence changed since it was started, loaded or saved.
+    bool hasUnsavedChanges() const;
 
     void ButtonNewClick();
     void ButtonConfigClick();
@@ -53,14 +60,14 @@ public:
     void ButtonExitClick();
 
     // The loop list.
-    void RefreshLoopList();
+    void RefreshLoopList() override;
     // The selected row's index, or kNoSelection.
     std::uint8_t SelectedLoopIndex() const;
     // Selects a row as a click on it would; an index outside the list clears the selection.
-    void selectLoopRow(int row);
-    int loopRowCount() const;
+    void selectLoopRow(int row) override;
+    int loopRowCount() const override;
     std::uint16_t nextLoopNumber() const { return m_nextLoopNumber; }
-    void setNextLoopNumber(std::uint16_t number) { m_nextLoopNumber = number; }
+    void setNextLoopNumber(std::uint16_t number) override { m_nextLoopNumber = number; }
     void ShowLoopProperties(std::uint8_t loopIndex);
     void SyncLoopChecks();
     void NewLoopClick();
@@ -83,6 +90,10 @@ signals:
     // Emitted after every change this window makes to the sequence, and never while it only
     // shows the sequence.
     void sequenceChanged();
+
+protected:
+    // Closing throws the sequence away, so unsaved changes are offered for saving first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // What each control of "Loop Properties" edits; the numbers are the controls' tags.
@@ -128,6 +139,7 @@ private:
     Sequence& m_sequence;
     Choosers& m_choosers;
     EditorWindows m_windows;
+    SequenceFileActions* m_files = nullptr;
     QString m_sequenceFolder;
     std::uint16_t m_nextLoopNumber = 0;
     // Set while controls are being filled from the sequence, so that they write nothing back.

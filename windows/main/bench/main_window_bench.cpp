@@ -5,6 +5,7 @@
 #include "windows/add_image/picture_preview.h"
 #include "windows/add_image/unit_add_image.h"
 #include "windows/main/unit_image_loop.h"
+#include "windows/sequence_files/sequence_prompts.h"
 #include "windows/shell/choosers.h"
 
 #include <QApplication>
@@ -21,7 +22,8 @@ namespace {
 struct FullEditor {
     std::unique_ptr<Sequence> sequence = std::make_unique<Sequence>();
     QtChoosers choosers;
-    TFormImageLoop window{*sequence, choosers};
+    QtSequencePrompts prompts;
+    TFormImageLoop window{*sequence, choosers, prompts};
 
     FullEditor() {
         for (int i = 0; i < kMaxLoops; ++i) {

@@ -4,6 +4,7 @@
 #include "platform/tests/fake_services.h"
 #include "windows/main/report_list.h"
 #include "windows/main/unit_image_loop.h"
+#include "windows/sequence_files/tests/fake_sequence_prompts.h"
 #include "windows/shell/guarded_application.h"
 #include "windows/shell/tests/fake_choosers.h"
 
@@ -24,13 +25,14 @@ class EditorTest : public ::testing::Test {
 protected:
     FakeServices services;
     FakeChoosers choosers;
+    FakeSequencePrompts prompts;
     std::unique_ptr<Sequence> sequence = std::make_unique<Sequence>();
     std::unique_ptr<TFormImageLoop> window;
     int changes = 0;
     QStringList errors;
 
     void SetUp() override {
-        window = std::make_unique<TFormImageLoop>(*sequence, choosers);
+        window = std::make_unique<TFormImageLoop>(*sequence, choosers, prompts);
         QObject::connect(window.get(), &TFormImageLoop::sequenceChanged, [this] { ++changes; });
         application()->setErrorDisplay([this](const QString& message) { errors << message; });
         window->show();

@@ -7,6 +7,7 @@
 #include "windows/add_image/unit_add_image.h"
 #include "windows/main/report_list.h"
 #include "windows/main/unit_image_loop.h"
+#include "windows/sequence_files/tests/fake_sequence_prompts.h"
 #include "windows/shell/tests/fake_choosers.h"
 
 #include <QApplication>
@@ -67,11 +68,12 @@ int main(int argc, char** argv) {
     }
     testing::FakeServices services;
     testing::FakeChoosers choosers;
+    testing::FakeSequencePrompts prompts;
     QTemporaryDir folder;
     writePictures(folder);
 
     auto sequence = std::make_unique<Sequence>();
-    TFormImageLoop window(*sequence, choosers);
+    TFormImageLoop window(*sequence, choosers, prompts);
     TFormAddImage addImage(&window);
     window.attachWindows({&addImage, nullptr, nullptr});
     window.SetSequenceFolder(QStringLiteral("/home/shop/screens/"));

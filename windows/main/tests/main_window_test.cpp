@@ -1,10 +1,13 @@
 #include "model/store.h"
 #include "platform/tests/fake_services.h"
 #include "windows/main/unit_image_loop.h"
+#include "windows/sequence_files/tests/fake_sequence_prompts.h"
 #include "windows/shell/guarded_application.h"
 #include "windows/shell/tests/fake_choosers.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
@@ -21,12 +24,13 @@ class MainWindowTest : public ::testing::Test {
 protected:
     testing::FakeServices services;
     testing::FakeChoosers choosers;
+    testing::FakeSequencePrompts prompts;
     std::unique_ptr<Sequence> sequence = std::make_unique<Sequence>();
     std::unique_ptr<TFormImageLoop> window;
 
     void SetUp() override {
         services.timeZone.offsetMinutes = 60;
-        window = std::make_unique<TFormImageLoop>(*sequence, choosers);
+        window = std::make_unique<TFormImageLoop>(*sequence, choosers, prompts);
         window->show();
     }
 
@@ -36,13 +40,20 @@ protected:
         return found;
     }
 
+    // The caption as the window system shows it: Qt puts "*" for the marker once modified.
+    QString shownCaption() const {
+        QString title = window->windowTitle();
+        return title.replace(QStringLiteral("[*]"),
+                             window->isWindowModified() ? QStringLiteral("*") : QString());
+    }
+
     void click(const char* button) {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
 };
 
 TEST_F(MainWindowTest, StartsWithTheExecutablesFolderAndAnEmptyDefaultSequence) {
-    EXPECT_EQ(window->windowTitle(), kPrefix + QCoreApplication::applicationDirPath() + "/");
+    EXPECT_EQ(shownCaption(), kPrefix + QCoreApplication::applicationDirPath() + "/");
     EXPECT_EQ(window->size(), QSize(728, 451));
     EXPECT_FALSE(child<QGroupBox>("LoopGroupBox")->isVisible());
     EXPECT_FALSE(child<QGroupBox>("ImageListGroupBox")->isVisible());
@@ -62,7 +73,7 @@ TEST_F(MainWindowTest, NewSequenceEndsTheFolderWithOneSeparator) {
         choosers.folderReplies.push_back(chosen);
         click("ButtonNew");
         EXPECT_EQ(window->sequenceFolder(), folder);
-        EXPECT_EQ(window->windowTitle(), kPrefix + folder);
+        EXPECT_EQ(shownCaption(), kPrefix + folder);
     }
     EXPECT_EQ(choosers.lastStartFolder, "/tmp/show/");
 }
@@ -81,12 +92,12 @@ TEST_F(MainWindowTest, NewSequenceClearsLoopsAndSettingsButKeepsRotation) {
 TEST_F(MainWindowTest, CancelledNewSequenceChangesNothing) {
     AddLoop(sequence->loopTable);
     sequence->mainParams.TextColor = 9;
-    const QString title = window->windowTitle();
+    const QString title = shownCaption();
     choosers.folderReplies.push_back(std::nullopt);
     click("ButtonNew");
     EXPECT_EQ(GetLoopCount(sequence->loopTable), 1);
     EXPECT_EQ(sequence->mainParams.TextColor, 9);
-    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_EQ(shownCaption(), title);
 }
 
 TEST_F(MainWindowTest, ExitAndEscapeCloseTheWindow) {
@@ -97,6 +108,46 @@ TEST_F(MainWindowTest, ExitAndEscapeCloseTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, UnsavedChangesShowInTheCaptionAndAreOfferedBeforeTheyAreLost) {
+    EXPECT_FALSE(window->isWindowModified());
+    click("NewLoop");
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_TRUE(shownCaption().endsWith("/*"));
+
+    prompts.answers.push_back(UnsavedChoice::kCancel);
+    click("ButtonExit");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompts.questions, 1);
+
+    prompts.answers.push_back(UnsavedChoice::kCancel);
+    choosers.folderReplies.push_back(QStringLiteral("/tmp/other"));
+    click("ButtonNew");
+    EXPECT_EQ(GetLoopCount(sequence->loopTable), 1);
+    EXPECT_EQ(prompts.questions, 2);
+    EXPECT_EQ(choosers.folderReplies.size(), 1u);
+
+    prompts.answers.push_back(UnsavedChoice::kDiscard);
+    click("ButtonNew");
+    EXPECT_EQ(GetLoopCount(sequence->loopTable), 0);
+    EXPECT_FALSE(window->isWindowModified());
+
+    click("ButtonExit");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(prompts.questions, 3);
+}
+
+TEST_F(MainWindowTest, SavingClearsTheModifiedMarker) {
+    const QString folder = QDir::temp().filePath(QStringLiteral("orvex-main-window-save/"));
+    QDir().mkpath(folder);
+    window->SetSequenceFolder(folder);
+    click("NewLoop");
+    click("ButtonSave");
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
+    EXPECT_TRUE(QFile::exists(folder + "playlist.xml"));
+    EXPECT_FALSE(window->isWindowModified());
+    QDir(folder).removeRecursively();
 }
 
 TEST(GuardedApplication, AnExceptionEscapingAHandlerIsShownAndTheProgramGoesOn) {
