@@ -78,8 +78,9 @@ private:
 
 std::optional<CivilDate> readDate(const RegionalFormat& format, Scanner& in) {
     const std::size_t start = in.position();
-    int fields[3] = {};
-    for (int i = 0; i < 3; ++i) {
+    const std::array<DateField, 3> order = dateFieldOrder(format.dateOrder);
+    CivilDate date;
+    for (std::size_t i = 0; i < order.size(); ++i) {
         if (i > 0 && !in.literal(format.dateSeparator)) {
             in.rewind(start);
             return std::nullopt;
@@ -89,19 +90,17 @@ std::optional<CivilDate> readDate(const RegionalFormat& format, Scanner& in) {
             in.rewind(start);
             return std::nullopt;
         }
-        fields[i] = *value;
-    }
-    CivilDate date;
-    switch (format.dateOrder) {
-    case DateOrder::DayMonthYear:
-        date = {fields[2], fields[1], fields[0]};
-        break;
-    case DateOrder::MonthDayYear:
-        date = {fields[2], fields[0], fields[1]};
-        break;
-    case DateOrder::YearMonthDay:
-        date = {fields[0], fields[1], fields[2]};
-        break;
+        switch (order[i]) {
+        case DateField::Day:
+            date.day = *value;
+            break;
+        case DateField::Month:
+            date.month = *value;
+            break;
+        case DateField::Year:
+            date.year = *value;
+            break;
+        }
     }
     if (!isValidDate(date)) {
         in.rewind(start);
@@ -193,21 +192,31 @@ std::string conversionMessage(std::string_view text) {
 DateTimeConversionError::DateTimeConversionError(std::string_view text)
     : std::runtime_error(conversionMessage(text)) {}
 
+std::array<DateField, 3> dateFieldOrder(DateOrder order) {
+    switch (order) {
+    case DateOrder::MonthDayYear:
+        return {DateField::Month, DateField::Day, DateField::Year};
+    case DateOrder::YearMonthDay:
+        return {DateField::Year, DateField::Month, DateField::Day};
+    case DateOrder::DayMonthYear:
+        break;
+    }
+    return {DateField::Day, DateField::Month, DateField::Year};
+}
+
 std::string formatDate(const RegionalFormat& format, TDateTime value) {
     const CivilDate date = decodeDate(value);
     const std::string day = number(date.day, format.dayLeadingZero);
     const std::string month = number(date.month, format.monthLeadingZero);
     const std::string year = number(date.year, true, 4);
-    const std::string& sep = format.dateSeparator;
-    switch (format.dateOrder) {
-    case DateOrder::MonthDayYear:
-        return month + sep + day + sep + year;
-    case DateOrder::YearMonthDay:
-        return year + sep + month + sep + day;
-    case DateOrder::DayMonthYear:
-        break;
+    std::string text;
+    for (const DateField field : dateFieldOrder(format.dateOrder)) {
+        if (!text.empty()) {
+            text += format.dateSeparator;
+        }
+        text += field == DateField::Day ? day : field == DateField::Month ? month : year;
     }
-    return day + sep + month + sep + year;
+    return text;
 }
 
 std::string formatTime(const RegionalFormat& format, TDateTime value) {

@@ -2,6 +2,7 @@
 
 #include "tdatetime.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -9,6 +10,10 @@
 namespace orvex {
 
 enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
+enum class DateField { Day, Month, Year };
+
+// The fields of a date in the order the user writes them.
+std::array<DateField, 3> dateFieldOrder(DateOrder order);
 
 // The user's date and time conventions. Texts are Windows-1252 bytes, like everything the
 // playlist holds. Years always have four digits: a two-digit year cannot be read back

@@ -18,16 +18,14 @@ QString qtDateFormat(const RegionalFormat& format) {
     const QString day = format.dayLeadingZero ? QStringLiteral("dd") : QStringLiteral("d");
     const QString month = format.monthLeadingZero ? QStringLiteral("MM") : QStringLiteral("M");
     const QString year = QStringLiteral("yyyy");
-    const QString sep = literal(format.dateSeparator);
-    switch (format.dateOrder) {
-    case DateOrder::MonthDayYear:
-        return month + sep + day + sep + year;
-    case DateOrder::YearMonthDay:
-        return year + sep + month + sep + day;
-    case DateOrder::DayMonthYear:
-        break;
+    QString pattern;
+    for (const DateField field : dateFieldOrder(format.dateOrder)) {
+        if (!pattern.isEmpty()) {
+            pattern += literal(format.dateSeparator);
+        }
+        pattern += field == DateField::Day ? day : field == DateField::Month ? month : year;
     }
-    return day + sep + month + sep + year;
+    return pattern;
 }
 
 QString qtTimeFormat(const RegionalFormat& format) {
