@@ -99,7 +99,10 @@ LoopEntry* TFormImageLoop::selectedLoop() {
 }
 
 void TFormImageLoop::LoopListSelectItem(int row) {
+    // A click beside the rows clears the selection; groups left on show would take edits
+    // that reach no loop and are silently lost.
     if (row < 0) {
+        hideLoopGroups();
         return;
     }
     ShowLoopProperties(static_cast<std::uint8_t>(row));

@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <functional>
 
 namespace orvex::testing {
 namespace {
@@ -134,6 +136,43 @@ TEST_F(LoopListTest, NewSequenceEmptiesTheListAndHidesTheLowerGroups) {
     EXPECT_EQ(window->loopRowCount(), 0);
     EXPECT_FALSE(child<QGroupBox>("LoopGroupBox")->isVisible());
     EXPECT_FALSE(child<QGroupBox>("ImageListGroupBox")->isVisible());
+}
+
+TEST_F(LoopListTest, ClearingTheSelectionTakesTheLowerGroupsAwaySoNoEditIsLost) {
+    addLoops(2);
+    const auto groupsShown = [this] {
+        return child<QGroupBox>("LoopGroupBox")->isVisible() &&
+               child<QGroupBox>("ImageListGroupBox")->isVisible();
+    };
+    // A click on the blank part of the list below the rows, then a Ctrl+click on the
+    // selected row: both leave no loop selected.
+    const auto clickBlank = [this] {
+        QWidget* viewport = loopList()->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {},
+                          QPoint(viewport->width() / 2, viewport->height() - 4));
+    };
+    const auto ctrlClickRow = [this](int row) {
+        const QRect place = loopList()->visualItemRect(loopList()->item(row, 1));
+        QTest::mouseClick(loopList()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          place.center());
+    };
+    for (const auto& deselect :
+         {std::function<void()>(clickBlank), std::function<void()>([&] { ctrlClickRow(1); })}) {
+        clickRow(loopList(), 1);
+        ASSERT_TRUE(groupsShown());
+
+        deselect();
+
+        EXPECT_EQ(window->SelectedLoopIndex(), TFormImageLoop::kNoSelection);
+        EXPECT_FALSE(child<QGroupBox>("LoopGroupBox")->isVisible());
+        EXPECT_FALSE(child<QGroupBox>("ImageListGroupBox")->isVisible());
+    }
+
+    clickRow(loopList(), 0);
+    EXPECT_TRUE(groupsShown());
+    EXPECT_EQ(child<QLineEdit>("EditName")->text(), "A");
+    EXPECT_EQ(names(), QStringList({"A", "B"}));
+    EXPECT_EQ(changes, 0);
 }
 
 } // namespace
