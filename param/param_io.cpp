@@ -2,26 +2,26 @@
 
 #include "param/text_file.h"
 
+#include <algorithm>
 #include <istream>
-#include <sstream>
 #include <utility>
 
 namespace orvex {
 
 bool ParamIO::SetValue(std::string_view path, const char* value) {
-    return m_notify.SetValue(SplitPath(path), value);
+    return m_notify.SetValue(PathText(path), value);
 }
 
 bool ParamIO::SetValue(std::string_view path, const std::string& value) {
-    return m_notify.SetValue(SplitPath(path), value);
+    return m_notify.SetValue(PathText(path), value);
 }
 
 bool ParamIO::GetValue(std::string_view path, std::uint32_t& output) const {
-    return m_notify.GetValue(SplitPath(path), output);
+    return m_notify.GetValue(PathText(path), output);
 }
 
 bool ParamIO::GetValue(std::string_view path, std::string& output) const {
-    return m_notify.GetValue(SplitPath(path), output);
+    return m_notify.GetValue(PathText(path), output);
 }
 
 bool ParamIO::GetValueOr(std::string_view path, std::string& output,
@@ -34,9 +34,9 @@ bool ParamIO::GetValueOr(std::string_view path, std::string& output,
 }
 
 FileResult ParamIO::WriteFile(const std::filesystem::path& fileName) const {
-    std::ostringstream text;
-    m_notify.WriteTree(text);
-    return replaceTextFile(fileName, text.view());
+    std::string text;
+    m_notify.appendTree(text);
+    return replaceTextFile(fileName, text);
 }
 
 FileResult ParamIO::ReadFile(const std::filesystem::path& fileName) {
@@ -49,15 +49,20 @@ FileResult ParamIO::ReadFile(const std::filesystem::path& fileName) {
 }
 
 void ParamIO::ReadStream(std::istream& in) {
+    constexpr std::streamsize kChunk = 65536;
+    // Read straight into the text rather than through a buffer, which copied every byte twice.
+    // Streams over a string or a file know how much is left, which saves growing the text; one
+    // byte more lets the first read end at the end of the stream instead of a second one.
+    std::streamsize chunk = std::max(in.rdbuf()->in_avail() + 1, kChunk);
     std::string text;
-    // Streams over a string or a file know how much is left, which saves growing the text.
-    if (const std::streamsize available = in.rdbuf()->in_avail(); available > 0) {
-        text.reserve(static_cast<std::size_t>(available));
-    }
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-    }
+    std::size_t size = 0;
+    do {
+        text.resize(size + static_cast<std::size_t>(chunk));
+        in.read(text.data() + size, chunk);
+        size += static_cast<std::size_t>(in.gcount());
+        chunk = kChunk;
+    } while (in);
+    text.resize(size);
     readText(std::move(text));
 }
 

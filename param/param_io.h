@@ -27,10 +27,10 @@ public:
     bool SetValue(std::string_view path, const char* value);
     bool SetValue(std::string_view path, const std::string& value);
     template <std::same_as<bool> Flag> bool SetValue(std::string_view path, Flag value) {
-        return m_notify.SetValue(SplitPath(path), value);
+        return m_notify.SetValue(PathText(path), value);
     }
     template <ParamNumber Number> bool SetValue(std::string_view path, Number value) {
-        return m_notify.SetValue(SplitPath(path), value);
+        return m_notify.SetValue(PathText(path), value);
     }
 
     // False, output untouched, when the path is missing or the value is no 32-bit number.

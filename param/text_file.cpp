@@ -2,6 +2,7 @@
 
 #include "param/line_ends.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -96,6 +97,8 @@ FileResult readTextFile(const std::filesystem::path& path, std::string& text) {
         return failure(EISDIR);
     }
     std::string bytes;
+    // The size is only a hint: the file may change while it is read.
+    bytes.reserve(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)));
     if (const int error = readAll(file.get(), bytes)) {
         return failure(error);
     }

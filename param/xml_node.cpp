@@ -5,6 +5,12 @@
 
 namespace orvex {
 
+namespace {
+
+constexpr std::size_t kFirstEntries = 4;
+
+} // namespace
+
 XML_Node& XML_Node::AddNode(std::string_view name, std::string_view attributeText) {
     XML_Node& node = m_children.emplace_back();
     node.SetNode(name, attributeText);
@@ -27,8 +33,15 @@ void XML_Node::SetElement(std::string_view name, std::string_view value,
         element.attributeText = attributeText;
         return;
     }
-    m_entries.emplace_back(std::string(name),
-                           Element{std::string(value), std::string(attributeText)});
+    if (m_entries.empty()) {
+        // Growing one entry at a time costs a node of the usual size three moves of its entries.
+        m_entries.reserve(kFirstEntries);
+    }
+    // Built in place: temporaries moved in would cost as much again.
+    Entry& entry = m_entries.emplace_back();
+    entry.first = name;
+    entry.second.value = value;
+    entry.second.attributeText = attributeText;
     m_entryIndex.added(m_entries.size(),
                        [this](std::size_t i) -> std::string_view { return m_entries[i].first; });
 }
@@ -84,20 +97,60 @@ std::size_t XML_Node::childPosition(std::string_view name) const {
 }
 
 void XML_Node::WriteTree(std::ostream& out) const {
-    writeAt(out, 0);
+    // Each line goes out as soon as it is complete, as a stream's reader may expect.
+    std::string line;
+    appendAt(line, 0, [&out](std::string& text) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    });
 }
 
-void XML_Node::writeAt(std::ostream& out, std::size_t depth) const {
-    const std::string indent(depth, '\t');
-    out << indent << '<' << m_name << ">\n";
+void XML_Node::appendTree(std::string& text) const {
+    // Growing a text of megabytes step by step copied it over and over.
+    text.reserve(text.size() + sizeAt(0));
+    appendAt(text, 0, [](std::string&) {});
+}
+
+std::size_t XML_Node::sizeAt(std::size_t depth) const {
+    // The opening and the closing line, each with its indentation, brackets and line end.
+    std::size_t size = 2 * (depth + m_name.size()) + 7;
     for (const auto& [entryName, element] : m_entries) {
-        out << indent << '\t' << '<' << entryName << '>' << element.value << "</" << entryName
-            << ">\n";
+        size += depth + 2 * entryName.size() + element.value.size() + 7;
     }
     for (const XML_Node& childNode : m_children) {
-        childNode.writeAt(out, depth + 1);
+        size += childNode.sizeAt(depth + 1);
     }
-    out << indent << "</" << m_name << ">\n";
+    return size;
+}
+
+// Appends to a text rather than inserting into a stream: each insertion pays for a stream sentry,
+// which made up most of the cost of writing a full sequence.
+template <typename LineDone>
+void XML_Node::appendAt(std::string& text, std::size_t depth, LineDone lineDone) const {
+    text.append(depth, '\t');
+    text += '<';
+    text += m_name;
+    text += ">\n";
+    lineDone(text);
+    for (const auto& [entryName, element] : m_entries) {
+        text.append(depth + 1, '\t');
+        text += '<';
+        text += entryName;
+        text += '>';
+        text += element.value;
+        text += "</";
+        text += entryName;
+        text += ">\n";
+        lineDone(text);
+    }
+    for (const XML_Node& childNode : m_children) {
+        childNode.appendAt(text, depth + 1, lineDone);
+    }
+    text.append(depth, '\t');
+    text += "</";
+    text += m_name;
+    text += ">\n";
+    lineDone(text);
 }
 
 } // namespace orvex

@@ -38,6 +38,8 @@ public:
 
     // Writes the node and its subtree as tab-indented XML text with LF line ends.
     void WriteTree(std::ostream& out) const;
+    // The same text, appended to the given one.
+    void appendTree(std::string& text) const;
 
     // The first entry or child of that name, or null.
     const Element* findElement(std::string_view name) const;
@@ -51,7 +53,11 @@ public:
     XML_Node& child(std::size_t index) { return m_children.at(index); }
 
 private:
-    void writeAt(std::ostream& out, std::size_t depth) const;
+    // Calls lineDone(text) after each line end it appends.
+    template <typename LineDone>
+    void appendAt(std::string& text, std::size_t depth, LineDone lineDone) const;
+    // The length of the text appendAt appends.
+    std::size_t sizeAt(std::size_t depth) const;
     std::size_t entryPosition(std::string_view name) const;
     std::size_t childPosition(std::string_view name) const;
 

@@ -1,6 +1,8 @@
 #include "param/xml_param_notify.h"
 
 #include <iterator>
+#include <optional>
+#include <span>
 
 namespace orvex {
 
@@ -8,18 +10,24 @@ namespace {
 
 constexpr std::size_t kMinPathComponents = 2;
 
-} // namespace
+// Hands out the names of a list of node names in order, like PathText::NodeNames.
+class ListedNames {
+public:
+    explicit ListedNames(std::span<const std::string> names) : m_names(names) {}
+    bool next(std::string_view& name) {
+        if (m_next == m_names.size()) {
+            return false;
+        }
+        name = m_names[m_next++];
+        return true;
+    }
 
-bool XML_Param_Notify::SetValue(const ParamPath& path, const char* value) {
-    return setText(path, value == nullptr ? std::string_view() : std::string_view(value));
-}
+private:
+    std::span<const std::string> m_names;
+    std::size_t m_next = 0;
+};
 
-bool XML_Param_Notify::SetValue(const ParamPath& path, const std::string& value) {
-    return setText(path, value);
-}
-
-bool XML_Param_Notify::GetValue(const ParamPath& path, std::uint32_t& output) const {
-    const Element* entry = findEntry(path);
+bool numberOf(const Element* entry, std::uint32_t& output) {
     if (entry == nullptr) {
         return false;
     }
@@ -31,8 +39,7 @@ bool XML_Param_Notify::GetValue(const ParamPath& path, std::uint32_t& output) co
     return true;
 }
 
-bool XML_Param_Notify::GetValue(const ParamPath& path, std::string& output) const {
-    const Element* entry = findEntry(path);
+bool storedText(const Element* entry, std::string& output) {
     if (entry == nullptr) {
         return false;
     }
@@ -40,23 +47,63 @@ bool XML_Param_Notify::GetValue(const ParamPath& path, std::string& output) cons
     return true;
 }
 
-const XML_Node* XML_Param_Notify::FindPathNode(std::span<const std::string> nodeNames) const {
-    if (nodeNames.empty()) {
+} // namespace
+
+bool XML_Param_Notify::SetValue(const ParamPath& path, const char* value) {
+    return setText(path, value == nullptr ? std::string_view() : std::string_view(value));
+}
+
+bool XML_Param_Notify::SetValue(const ParamPath& path, const std::string& value) {
+    return setText(path, value);
+}
+
+bool XML_Param_Notify::SetValue(const PathText& path, const char* value) {
+    return setText(path, value == nullptr ? std::string_view() : std::string_view(value));
+}
+
+bool XML_Param_Notify::SetValue(const PathText& path, const std::string& value) {
+    return setText(path, value);
+}
+
+bool XML_Param_Notify::GetValue(const ParamPath& path, std::uint32_t& output) const {
+    return numberOf(findEntry(path), output);
+}
+
+bool XML_Param_Notify::GetValue(const ParamPath& path, std::string& output) const {
+    return storedText(findEntry(path), output);
+}
+
+bool XML_Param_Notify::GetValue(const PathText& path, std::uint32_t& output) const {
+    return numberOf(findEntry(path), output);
+}
+
+bool XML_Param_Notify::GetValue(const PathText& path, std::string& output) const {
+    return storedText(findEntry(path), output);
+}
+
+template <typename NodeNames>
+const XML_Node* XML_Param_Notify::findNode(NodeNames nodeNames) const {
+    std::string_view name;
+    if (!nodeNames.next(name)) {
         return &m_root;
     }
-    if (m_root.name() != nodeNames.front()) {
+    if (m_root.name() != name) {
         return nullptr;
     }
     const XML_Node* node = &m_root;
-    for (auto name = std::next(nodeNames.begin()); name != nodeNames.end() && node != nullptr;
-         ++name) {
-        node = node->findChild(*name);
+    while (node != nullptr && nodeNames.next(name)) {
+        node = node->findChild(name);
     }
     return node;
 }
 
+const XML_Node* XML_Param_Notify::FindPathNode(std::span<const std::string> nodeNames) const {
+    return findNode(ListedNames(nodeNames));
+}
+
 void XML_Param_Notify::Clear() {
     m_root.Clear();
+    m_lastSetNode = nullptr;
     // A reader event after this must not reach into the nodes just removed.
     m_openNodes.clear();
 }
@@ -66,6 +113,7 @@ void XML_Param_Notify::WriteTree(std::ostream& out) const {
 }
 
 void XML_Param_Notify::FoundNode(std::string_view name, std::string_view attributeText) {
+    m_lastSetNode = nullptr;
     XML_Node* current = currentNode();
     if (current == nullptr) {
         m_root.SetNode(name, attributeText);
@@ -94,38 +142,74 @@ bool XML_Param_Notify::setText(const ParamPath& path, std::string_view text) {
     if (path.size() < kMinPathComponents) {
         return false;
     }
-    const std::size_t nodeCount = path.size() - 1;
+    nodeFor(ListedNames(std::span(path).first(path.size() - 1)))
+        .node->SetElement(path.back(), text, {});
+    return true;
+}
+
+bool XML_Param_Notify::setText(const PathText& path, std::string_view text) {
+    if (!path.complete()) {
+        return false;
+    }
+    XML_Node* node = m_lastSetNode;
+    if (node == nullptr || m_lastSetNodeText != path.nodeText()) {
+        const Reached reached = nodeFor(path.nodeNames());
+        node = reached.node;
+        m_lastSetNode = reached.searchable ? node : nullptr;
+        m_lastSetNodeText = path.nodeText();
+    }
+    node->SetElement(path.entryName(), text, {});
+    return true;
+}
+
+template <typename NodeNames>
+XML_Param_Notify::Reached XML_Param_Notify::nodeFor(NodeNames nodeNames) {
+    std::string_view name;
+    // A complete path has at least one node name.
+    bool missing = nodeNames.next(name);
     XML_Node* node = nullptr;
-    std::size_t matched = 0;
-    if (m_root.name() == path.front()) {
+    if (m_root.name() == name) {
         node = &m_root;
-        for (matched = 1; matched < nodeCount; ++matched) {
-            XML_Node* next = node->findChild(path[matched]);
+        while ((missing = nodeNames.next(name))) {
+            XML_Node* next = node->findChild(name);
             if (next == nullptr) {
                 break;
             }
             node = next;
         }
     }
-    for (std::size_t i = matched; i < nodeCount; ++i) {
+    if (!missing) {
+        return {node, true};
+    }
+    // Nodes are about to move or be renamed.
+    m_lastSetNode = nullptr;
+    const bool renamed = node == nullptr;
+    for (; missing; missing = nodeNames.next(name)) {
         if (node == nullptr) {
             // A root of another name is renamed rather than replaced: what it holds stays.
-            m_root.SetNode(path[i], {});
+            m_root.SetNode(name, {});
             node = &m_root;
         } else {
-            node = &node->AddNode(path[i], {});
+            node = &node->AddNode(name, {});
         }
     }
-    node->SetElement(path.back(), text, {});
-    return true;
+    return {node, !renamed};
 }
 
 const Element* XML_Param_Notify::findEntry(const ParamPath& path) const {
     if (path.size() < kMinPathComponents) {
         return nullptr;
     }
-    const XML_Node* node = FindPathNode(std::span(path).first(path.size() - 1));
+    const XML_Node* node = findNode(ListedNames(std::span(path).first(path.size() - 1)));
     return node == nullptr ? nullptr : node->findElement(path.back());
+}
+
+const Element* XML_Param_Notify::findEntry(const PathText& path) const {
+    if (!path.complete()) {
+        return nullptr;
+    }
+    const XML_Node* node = findNode(path.nodeNames());
+    return node == nullptr ? nullptr : node->findElement(path.entryName());
 }
 
 XML_Node* XML_Param_Notify::currentNode() {

@@ -25,12 +25,17 @@ bool tagIs(std::string_view text, const XmlTags::Tag& tag, std::string_view pref
 } // namespace
 
 XmlParser::XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd)
+    : XmlParser(tags, spanStart, spanEnd, tags.firstFrom(spanStart)) {}
+
+XmlParser::XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd,
+                     std::size_t firstTag)
     : m_tags(tags), m_spanStart(spanStart),
-      m_span(tags.text().substr(spanStart, spanEnd - spanStart)),
-      m_nextTag(tags.firstFrom(spanStart)) {}
+      m_span(tags.text().substr(spanStart, spanEnd - spanStart)), m_nextTag(firstTag) {}
 
 bool XmlParser::ParseElement() {
     m_offsets = Offsets{};
+    m_declaration = false;
+    m_valueHoldsTag = false;
     m_offsets.tagStart = m_offsets.tagEnd = m_offsets.closeStart = m_offsets.closeEnd =
         at(m_cursor);
 
@@ -60,13 +65,16 @@ bool XmlParser::ParseElement() {
         m_offsets.attributeEnd = at(selfClosing ? tagEnd - 2 : tagEnd - 1);
     }
 
+    const std::string_view tagName = name();
+    m_declaration = tagName.starts_with(kDeclarationPrefix) || tagName.starts_with(kCommentPrefix);
     const std::size_t afterTag = tagAfter(first, m_tags[first].end);
-    if (selfClosing || isDeclaration()) {
+    if (selfClosing || m_declaration) {
         m_cursor = tagEnd + 1;
         m_nextTag = afterTag;
         return true;
     }
 
+    m_valueFirstTag = afterTag;
     const std::size_t close = findClose(m_span.substr(nameStart, nameLength), afterTag);
     if (close == XmlTags::kNoEnd) {
         return false;
@@ -77,6 +85,8 @@ bool XmlParser::ParseElement() {
     m_offsets.closeEnd = at(closeEnd);
     m_offsets.valueStart = at(tagEnd + 1);
     m_offsets.valueEnd = at(closeStart) - 1;
+    // Every "<" starts a tag, so the value holds one exactly when a tag starts between the two.
+    m_valueHoldsTag = afterTag != close;
 
     m_nextTag = tagAfter(close, m_tags[close].end);
     m_cursor = m_nextTag < m_tags.size() && m_tags[m_nextTag].start < spanEnd
@@ -117,11 +127,6 @@ std::size_t XmlParser::findClose(std::string_view name, std::size_t firstTag) co
         }
     }
     return XmlTags::kNoEnd;
-}
-
-bool XmlParser::isDeclaration() const {
-    const std::string_view tagName = name();
-    return tagName.starts_with(kDeclarationPrefix) || tagName.starts_with(kCommentPrefix);
 }
 
 std::string_view XmlParser::covered(std::ptrdiff_t start, std::ptrdiff_t end) const {

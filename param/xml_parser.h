@@ -28,6 +28,9 @@ public:
 
     // The span runs from spanStart up to spanEnd of the text the tags were found in.
     XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd);
+    // The same, where firstTag is known to be the first tag at or after spanStart.
+    XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd,
+              std::size_t firstTag);
 
     // Records the next element at the cursor and moves the cursor past it. False when no complete
     // element follows: a "<" without a later ">", or no matching close tag. Each call goes on from
@@ -35,7 +38,9 @@ public:
     bool ParseElement();
 
     // The element found last was an XML declaration or a comment, which carry no data.
-    bool isDeclaration() const;
+    bool isDeclaration() const { return m_declaration; }
+    // The value of the element found last holds a "<".
+    bool valueHoldsTag() const { return m_valueHoldsTag; }
 
     std::string_view name() const { return covered(m_offsets.nameStart, m_offsets.nameEnd); }
     std::string_view attributeText() const {
@@ -44,6 +49,9 @@ public:
     std::string_view value() const { return covered(m_offsets.valueStart, m_offsets.valueEnd); }
     const Offsets& offsets() const { return m_offsets; }
     std::size_t cursor() const { return m_cursor; }
+    // The first tag at or after the value start of the element found last, for the scan of the
+    // level below it.
+    std::size_t valueFirstTag() const { return m_valueFirstTag; }
 
 private:
     std::string_view covered(std::ptrdiff_t start, std::ptrdiff_t end) const;
@@ -59,6 +67,9 @@ private:
     std::size_t m_cursor = 0;
     // The first tag at or after the cursor, so that no element needs a search for it.
     std::size_t m_nextTag;
+    std::size_t m_valueFirstTag = 0;
+    bool m_declaration = false;
+    bool m_valueHoldsTag = false;
     Offsets m_offsets;
 };
 

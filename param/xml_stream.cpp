@@ -19,19 +19,19 @@ bool XmlStream::Parse(std::string text) {
     }
     m_text = std::move(text);
     const XmlTags tags(m_text);
-    scanLevel(tags, 0, m_text.size(), 0);
+    scanLevel(tags, 0, m_text.size(), 0, 0);
     return true;
 }
 
 void XmlStream::scanLevel(const XmlTags& tags, std::size_t start, std::size_t end,
-                          std::size_t depth) {
-    XmlParser parser(tags, start, end);
+                          std::size_t firstTag, std::size_t depth) {
+    XmlParser parser(tags, start, end, firstTag);
     while (parser.cursor() < end - start) {
         if (!parser.ParseElement()) {
             return;
         }
         if (!parser.isDeclaration()) {
-            if (parser.value().find('<') == std::string_view::npos) {
+            if (!parser.valueHoldsTag()) {
                 foundElement(parser.name(), parser.value(), parser.attributeText());
             } else if (depth == kMaxNestingDepth) {
                 // Too deep to follow: the level ends as at an element that cannot be completed.
@@ -40,7 +40,7 @@ void XmlStream::scanLevel(const XmlTags& tags, std::size_t start, std::size_t en
                 const auto valueStart = static_cast<std::size_t>(parser.offsets().valueStart);
                 foundNode(parser.name(), parser.attributeText());
                 scanLevel(tags, start + valueStart, start + valueStart + parser.value().size(),
-                          depth + 1);
+                          parser.valueFirstTag(), depth + 1);
                 endNode(parser.name(), parser.attributeText());
             }
         }

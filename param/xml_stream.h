@@ -28,8 +28,9 @@ public:
     bool Parse(std::string text);
 
 private:
-    // Scans the text from start up to end.
-    void scanLevel(const XmlTags& tags, std::size_t start, std::size_t end, std::size_t depth);
+    // Scans the text from start up to end, whose first tag is the one at firstTag.
+    void scanLevel(const XmlTags& tags, std::size_t start, std::size_t end, std::size_t firstTag,
+                   std::size_t depth);
     void foundNode(std::string_view name, std::string_view attributeText);
     void foundElement(std::string_view name, std::string_view value,
                       std::string_view attributeText);

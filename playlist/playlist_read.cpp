@@ -6,16 +6,23 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
+#include <string_view>
 
 namespace orvex {
 namespace {
 
+constexpr std::size_t kKeyRoom = 16;
+
 // Binds the path prefix of one node; every getter falls back to the value the caller names.
 class NodeReader {
 public:
-    NodeReader(const ParamIO& io, std::string prefix)
-        : m_io(io), m_path(std::move(prefix) + ':'), m_prefixLength(m_path.size()) {}
+    NodeReader(const ParamIO& io, std::string_view prefix) : m_io(io) {
+        // Room for the longest key up front, so that no path of the node grows the buffer.
+        m_path.reserve(prefix.size() + 1 + kKeyRoom);
+        m_path += prefix;
+        m_path += ':';
+        m_prefixLength = m_path.size();
+    }
 
     // A text longer than the field is cut to what the field holds.
     void text(const char* key, Text64& field) const {

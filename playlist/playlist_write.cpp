@@ -5,16 +5,23 @@
 #include "playlist/playlist_schema.h"
 
 #include <string>
-#include <utility>
+#include <string_view>
 
 namespace orvex {
 namespace {
 
+constexpr std::size_t kKeyRoom = 16;
+
 // Binds the path prefix of one node so that each value reads as key and field.
 class NodeWriter {
 public:
-    NodeWriter(ParamIO& io, std::string prefix)
-        : m_io(io), m_path(std::move(prefix) + ':'), m_prefixLength(m_path.size()) {}
+    NodeWriter(ParamIO& io, std::string_view prefix) : m_io(io) {
+        // Room for the longest key up front, so that no path of the node grows the buffer.
+        m_path.reserve(prefix.size() + 1 + kKeyRoom);
+        m_path += prefix;
+        m_path += ':';
+        m_prefixLength = m_path.size();
+    }
 
     void text(const char* key, const Text64& field) {
         m_io.SetValue(path(key), std::string(textOf(field)));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,42 @@ TEST(ParamTreeTest, APathUnderAnotherRootNameRenamesTheRootAndKeepsItsContent) {
     EXPECT_EQ(value, "first");
     EXPECT_FALSE(io.GetValue("OTHER:MAIN:B", value));
     EXPECT_FALSE(io.GetValue("PARAMS:MAIN:A", value));
+}
+
+TEST(ParamTreeTest, SettersOfOnePathAfterARenameReachTheNodeASearchFinds) {
+    ParamIO io;
+    io.SetValue("PARAMS:MAIN:A", "first");
+    io.SetValue("OTHER:MAIN:B", "second");
+    io.SetValue("OTHER:MAIN:C", "third");
+    io.SetValue("OTHER:MAIN:B", "again");
+
+    const XML_Node& root = io.notify().root();
+    ASSERT_THAT(childNames(root), ElementsAre("MAIN", "MAIN"));
+    EXPECT_THAT(entryNames(root.children()[0]), ElementsAre("A", "C", "B"));
+    EXPECT_THAT(entryNames(root.children()[1]), ElementsAre("B"));
+    EXPECT_EQ(root.children()[1].entries()[0].second.value, "second");
+    EXPECT_EQ(root.children()[0].entries()[2].second.value, "again");
+}
+
+TEST(ParamTreeTest, SettersOfOnePathFollowTheTreeAsItGrowsAndIsRebuilt) {
+    ParamIO io;
+    io.SetValue("R:A:x", "1");
+    for (int i = 0; i < 40; ++i) {
+        // Each new sibling may move A; the next value for A must still land in it.
+        io.SetValue("R:S" + std::to_string(i) + ":v", i);
+        io.SetValue("R:A:x", i);
+    }
+    std::uint32_t number = 0;
+    EXPECT_TRUE(io.GetValue("R:A:x", number));
+    EXPECT_EQ(number, 39U);
+    EXPECT_EQ(io.notify().root().children().size(), 41U);
+
+    std::istringstream in("<R>\n\t<B>\n\t\t<y>2</y>\n\t</B>\n</R>\n");
+    io.ReadStream(in);
+    io.SetValue("R:A:x", "after the read");
+    const XML_Node& root = io.notify().root();
+    ASSERT_THAT(childNames(root), ElementsAre("B", "A"));
+    EXPECT_THAT(entryNames(root.children()[1]), ElementsAre("x"));
 }
 
 TEST(ParamTreeTest, AnEntryMayHangOnTheRootItself) {

@@ -44,6 +44,7 @@ TEST(XmlParserTest, FindsNameAttributeTextValueAndTheNextTag) {
         EXPECT_EQ(parser.value(), c.value) << c.text;
         EXPECT_EQ(parser.isDeclaration(), c.declaration) << c.text;
         EXPECT_EQ(parser.cursor(), c.cursor) << c.text;
+        EXPECT_EQ(parser.valueHoldsTag(), c.value.find('<') != std::string::npos) << c.text;
     }
 }
 

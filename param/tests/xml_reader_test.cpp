@@ -2,10 +2,14 @@
 #include "param/xml_stream.h"
 #include "test_support.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <istream>
+#include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvex {
@@ -113,6 +117,44 @@ TEST(XmlReaderTest, ReadsBackWhatTheWriterWrote) {
     std::uint32_t number = 0;
     EXPECT_TRUE(loaded.GetValue("PARAMS:LOOP1:IMAGE_ITEM2:Position", number));
     EXPECT_EQ(static_cast<std::int32_t>(number), -5);
+}
+
+// Hands out its text a few bytes at a time and never tells how much is left, like a pipe.
+class TrickleBuffer : public std::streambuf {
+public:
+    explicit TrickleBuffer(std::string text) : m_text(std::move(text)) {}
+
+protected:
+    int_type underflow() override {
+        if (m_next == m_text.size()) {
+            return traits_type::eof();
+        }
+        const std::size_t count = std::min<std::size_t>(7, m_text.size() - m_next);
+        char* first = m_text.data() + m_next;
+        setg(first, first, first + count);
+        m_next += count;
+        return traits_type::to_int_type(*first);
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_next = 0;
+};
+
+TEST(XmlReaderTest, ReadsAStreamLongerThanOneChunkThatCannotTellItsSize) {
+    ParamIO written;
+    for (int i = 0; i < 5000; ++i) {
+        written.SetValue("PARAMS:N" + std::to_string(i % 50) + ":E" + std::to_string(i),
+                         "value " + std::to_string(i));
+    }
+    const std::string text = test::writtenText(written);
+    ASSERT_GT(text.size(), 2U * 65536U);
+
+    TrickleBuffer buffer(text);
+    std::istream in(&buffer);
+    ParamIO io;
+    io.ReadStream(in);
+    EXPECT_EQ(test::writtenText(io), text);
 }
 
 struct TreeCase {
