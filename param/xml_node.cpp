@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <ostream>
+#include <tuple>
+#include <utility>
 
 namespace orvex {
 
@@ -37,11 +39,13 @@ void XML_Node::SetElement(std::string_view name, std::string_view value,
         // Growing one entry at a time costs a node of the usual size three moves of its entries.
         m_entries.reserve(kFirstEntries);
     }
-    // Built in place: temporaries moved in would cost as much again.
-    Entry& entry = m_entries.emplace_back();
-    entry.first = name;
-    entry.second.value = value;
-    entry.second.attributeText = attributeText;
+    // Built in place from the texts: assigning them to empty strings cost more.
+    Entry& entry = m_entries.emplace_back(std::piecewise_construct, std::forward_as_tuple(name),
+                                          std::forward_as_tuple());
+    entry.second.value.assign(value.data(), value.size());
+    if (!attributeText.empty()) {
+        entry.second.attributeText.assign(attributeText.data(), attributeText.size());
+    }
     m_entryIndex.added(m_entries.size(),
                        [this](std::size_t i) -> std::string_view { return m_entries[i].first; });
 }

@@ -106,6 +106,7 @@ void XML_Param_Notify::Clear() {
     m_lastSetNode = nullptr;
     // A reader event after this must not reach into the nodes just removed.
     m_openNodes.clear();
+    m_currentNode = nullptr;
 }
 
 void XML_Param_Notify::WriteTree(std::ostream& out) const {
@@ -118,9 +119,10 @@ void XML_Param_Notify::FoundNode(std::string_view name, std::string_view attribu
     if (current == nullptr) {
         m_root.SetNode(name, attributeText);
         m_openNodes.push_back(0);
+        m_currentNode = &m_root;
         return;
     }
-    current->AddNode(name, attributeText);
+    m_currentNode = &current->AddNode(name, attributeText);
     m_openNodes.push_back(current->children().size() - 1);
 }
 
@@ -135,6 +137,7 @@ void XML_Param_Notify::FoundElement(std::string_view name, std::string_view valu
 void XML_Param_Notify::EndNode(std::string_view, std::string_view) {
     if (!m_openNodes.empty()) {
         m_openNodes.pop_back();
+        m_currentNode = nullptr;
     }
 }
 
@@ -183,6 +186,7 @@ XML_Param_Notify::Reached XML_Param_Notify::nodeFor(NodeNames nodeNames) {
     }
     // Nodes are about to move or be renamed.
     m_lastSetNode = nullptr;
+    m_currentNode = nullptr;
     const bool renamed = node == nullptr;
     for (; missing; missing = nodeNames.next(name)) {
         if (node == nullptr) {
@@ -213,13 +217,14 @@ const Element* XML_Param_Notify::findEntry(const PathText& path) const {
 }
 
 XML_Node* XML_Param_Notify::currentNode() {
-    if (m_openNodes.empty()) {
-        return nullptr;
+    if (m_currentNode != nullptr || m_openNodes.empty()) {
+        return m_currentNode;
     }
     XML_Node* node = &m_root;
     for (auto index = std::next(m_openNodes.begin()); index != m_openNodes.end(); ++index) {
         node = &node->child(*index);
     }
+    m_currentNode = node;
     return node;
 }
 

@@ -84,6 +84,9 @@ private:
     // The open nodes while reading, as child indexes below the root; the first index stands for
     // the root itself. Indexes stay valid while children are appended, where references would not.
     std::vector<std::size_t> m_openNodes;
+    // The node m_openNodes leads to, kept so that an event need not walk there; null when it must
+    // be found again, since a setter that adds a node may move the open ones.
+    XML_Node* m_currentNode = nullptr;
     // The node the last path text led a setter to, and that text's node names: a save sets the
     // values of one node one after another. Null whenever a node may have moved or a search may
     // now end elsewhere, that is, once any node was added or the root renamed.

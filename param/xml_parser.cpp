@@ -1,6 +1,6 @@
 #include "param/xml_parser.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace orvex {
 
@@ -13,13 +13,10 @@ std::ptrdiff_t at(std::size_t pos) {
     return static_cast<std::ptrdiff_t>(pos);
 }
 
-// Whether the tag's text is exactly prefix + name + ">". A name holds no ">", so the tag's first
-// ">" must be the one that ends such a text.
-bool tagIs(std::string_view text, const XmlTags::Tag& tag, std::string_view prefix,
-           std::string_view name) {
-    return tag.end != XmlTags::kNoEnd && tag.end - tag.start == prefix.size() + name.size() &&
-           text.substr(tag.start, prefix.size()) == prefix &&
-           text.substr(tag.start + prefix.size(), name.size()) == name;
+// Whether the bytes at text are the name. A name holds no ">", so a tag's first ">" must be the one
+// that ends "<" + name + ">" or "</" + name + ">"; only tags of that length are compared at all.
+bool nameAt(const char* text, std::string_view name) {
+    return std::memcmp(text, name.data(), name.size()) == 0;
 }
 
 } // namespace
@@ -53,8 +50,12 @@ bool XmlParser::ParseElement() {
 
     // Only a space ends a name early: a tab or line break after it stays part of the name.
     const std::size_t nameStart = tagStart + 1;
-    std::size_t nameStop = selfClosing ? tagEnd - 1 : tagEnd;
-    nameStop = std::min(nameStop, m_span.substr(0, nameStop).find(' ', nameStart));
+    // Names are short: a loop costs less than a call to search the bytes.
+    const std::size_t nameLimit = selfClosing ? tagEnd - 1 : tagEnd;
+    std::size_t nameStop = nameStart;
+    while (nameStop < nameLimit && m_span[nameStop] != ' ') {
+        ++nameStop;
+    }
     const std::size_t nameLength = nameStop - nameStart;
     m_offsets.nameStart = at(nameStart);
     m_offsets.nameEnd = at(nameStop) - 1;
@@ -106,35 +107,33 @@ std::size_t XmlParser::tagAfter(std::size_t index, std::size_t end) const {
 // The first close tag of the name after the tag end, passing over one more close tag for each
 // open tag of the same name (without attribute text) that stands before it.
 std::size_t XmlParser::findClose(std::string_view name, std::size_t firstTag) const {
-    const std::string_view text = m_tags.text();
+    const char* const text = m_tags.text().data();
     const std::size_t spanEnd = m_spanStart + m_span.size();
+    // The distance from "<" to ">" of "<" + name + ">" and of "</" + name + ">". A tag without
+    // ">" has an end no distance reaches, so it is never compared.
+    const std::size_t openLength = name.size() + 1;
+    const std::size_t closeLength = name.size() + 2;
+    const XmlTags::Tag* const first = m_tags.data();
+    const XmlTags::Tag* const last = first + m_tags.size();
     std::size_t open = 1;
-    for (std::size_t i = firstTag; i < m_tags.size(); ++i) {
-        const XmlTags::Tag& tag = m_tags[i];
-        if (tag.start >= spanEnd) {
-            break;
-        }
-        if (tagIs(text, tag, "</", name)) {
-            // A close tag that runs past the span cannot be this element's, nor can any later one.
-            if (tag.end >= spanEnd) {
-                break;
+    for (const XmlTags::Tag* tag = first + firstTag; tag != last && tag->start < spanEnd; ++tag) {
+        const std::size_t length = tag->end - tag->start;
+        if (length == closeLength) {
+            if (text[tag->start + 1] == '/' && nameAt(text + tag->start + 2, name)) {
+                // A close tag that runs past the span cannot be this element's, nor can any later
+                // one.
+                if (tag->end >= spanEnd) {
+                    break;
+                }
+                if (--open == 0) {
+                    return static_cast<std::size_t>(tag - first);
+                }
             }
-            if (--open == 0) {
-                return i;
-            }
-        } else if (tagIs(text, tag, "<", name)) {
+        } else if (length == openLength && nameAt(text + tag->start + 1, name)) {
             ++open;
         }
     }
     return XmlTags::kNoEnd;
-}
-
-std::string_view XmlParser::covered(std::ptrdiff_t start, std::ptrdiff_t end) const {
-    if (start < 0 || end < start) {
-        return {};
-    }
-    return m_span.substr(static_cast<std::size_t>(start),
-                         static_cast<std::size_t>(end - start + 1));
 }
 
 } // namespace orvex

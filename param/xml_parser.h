@@ -54,7 +54,14 @@ public:
     std::size_t valueFirstTag() const { return m_valueFirstTag; }
 
 private:
-    std::string_view covered(std::ptrdiff_t start, std::ptrdiff_t end) const;
+    // Inline: the reader asks for each element's texts, and a call apiece cost more than the work.
+    std::string_view covered(std::ptrdiff_t start, std::ptrdiff_t end) const {
+        if (start < 0 || end < start) {
+            return {};
+        }
+        return m_span.substr(static_cast<std::size_t>(start),
+                             static_cast<std::size_t>(end - start + 1));
+    }
     // The index of the tag that closes the element, searched from the tag at firstTag on, or
     // XmlTags::kNoEnd.
     std::size_t findClose(std::string_view name, std::size_t firstTag) const;

@@ -23,6 +23,7 @@ public:
     std::string_view text() const { return m_text; }
     std::size_t size() const { return m_tags.size(); }
     const Tag& operator[](std::size_t index) const { return m_tags[index]; }
+    const Tag* data() const { return m_tags.data(); }
     // The index of the first tag starting at or after pos; size() when there is none.
     std::size_t firstFrom(std::size_t pos) const;
 
