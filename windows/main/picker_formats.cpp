@@ -1,13 +1,13 @@
 #include "windows/main/picker_formats.h"
 
-#include "platform/cp1252.h"
+#include "windows/shell/model_text.h"
 
 namespace orvex {
 namespace {
 
 // A separator is taken literally, even if it holds letters Qt would read as a field.
 QString literal(const std::string& cp1252) {
-    QString text = QString::fromStdString(cp1252ToUtf8(cp1252));
+    QString text = modelText(cp1252);
     text.replace(QLatin1Char('\''), QStringLiteral("''"));
     return QLatin1Char('\'') + text + QLatin1Char('\'');
 }

@@ -1,6 +1,5 @@
 #include "windows/main/row_texts.h"
 
-#include "platform/cp1252.h"
 #include "platform/services.h"
 
 #include <array>
@@ -30,10 +29,6 @@ QString timeCell(std::uint8_t on, TDateTime time) {
 }
 
 } // namespace
-
-QString modelText(std::string_view cp1252) {
-    return QString::fromStdString(cp1252ToUtf8(cp1252));
-}
 
 QStringList loopRowTexts(const LoopEntry& loop) {
     const bool monthDayInRange = loop.MonthDay >= 1 && loop.MonthDay <= 31;

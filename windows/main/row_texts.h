@@ -1,15 +1,13 @@
 #pragma once
 
 #include "model/records.h"
+#include "windows/shell/model_text.h"
 
 #include <QString>
 #include <QStringList>
 #include <string_view>
 
 namespace orvex {
-
-// A Windows-1252 text of the model as the interface shows it.
-QString modelText(std::string_view cp1252);
 
 // The rows of the two lists. Their cells hold fixed English words ("----", "ON", the day and
 // position names) whatever language the captions speak.

@@ -1,8 +1,8 @@
 #include "windows/show_sequence/unit_show_sequence.h"
 
-#include "platform/cp1252.h"
 #include "platform/services.h"
 #include "schedule/compute_schedule.h"
+#include "windows/shell/model_text.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -32,11 +32,11 @@ constexpr int kMinGridRows = 128;
 const QDate kFirstCalendarDate(2009, 1, 12);
 
 QString loopName(const LoopEntry& loop) {
-    return QString::fromStdString(cp1252ToUtf8(textOf(loop.Name)));
+    return modelText(textOf(loop.Name));
 }
 
 QString timeText(int second) {
-    return QString::fromStdString(cp1252ToUtf8(formatTime(regional(), encodeDateTime(0, second))));
+    return modelText(formatTime(regional(), encodeDateTime(0, second)));
 }
 
 } // namespace
