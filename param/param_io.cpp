@@ -41,7 +41,7 @@ FileResult ParamIO::WriteFile(const std::filesystem::path& fileName) const {
 
 FileResult ParamIO::ReadFile(const std::filesystem::path& fileName) {
     std::string text;
-    FileResult result = readTextFile(fileName, text);
+    FileResult result = readTextFile(fileName, text, XmlStream::kMaxTextSize);
     if (result) {
         readText(std::move(text));
     }
@@ -68,6 +68,7 @@ void ParamIO::ReadStream(std::istream& in) {
 
 void ParamIO::readText(std::string text) {
     m_notify.Clear();
+    m_notify.reserveForText(text.size());
     m_stream.SetNotify(&m_notify);
     m_stream.Parse(std::move(text));
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -43,7 +44,7 @@ private:
     int m_fd;
 };
 
-int readAll(int fd, std::string& bytes) {
+int readAll(int fd, std::string& bytes, std::size_t maxSize) {
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
@@ -55,6 +56,9 @@ int readAll(int fd, std::string& bytes) {
                 continue;
             }
             return errno;
+        }
+        if (static_cast<std::size_t>(count) > maxSize - bytes.size()) {
+            return EFBIG;
         }
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
@@ -83,7 +87,7 @@ mode_t newFileMode() {
 
 } // namespace
 
-FileResult readTextFile(const std::filesystem::path& path, std::string& text) {
+FileResult readTextFile(const std::filesystem::path& path, std::string& text, std::size_t maxSize) {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
         return failure(errno);
@@ -96,10 +100,13 @@ FileResult readTextFile(const std::filesystem::path& path, std::string& text) {
     if (S_ISDIR(status.st_mode)) {
         return failure(EISDIR);
     }
+    if (static_cast<std::uintmax_t>(std::max<off_t>(status.st_size, 0)) > maxSize) {
+        return failure(EFBIG);
+    }
     std::string bytes;
     // The size is only a hint: the file may change while it is read.
     bytes.reserve(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)));
-    if (const int error = readAll(file.get(), bytes)) {
+    if (const int error = readAll(file.get(), bytes, maxSize)) {
         return failure(error);
     }
     text = fromFileLineEnds(bytes);

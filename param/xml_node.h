@@ -1,84 +1,129 @@
 #pragma once
 
-#include "param/name_index.h"
+#include "param/xml_tree.h"
 
+#include <cstddef>
 #include <iosfwd>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace orvex {
 
 // The value part of one entry of a node.
 struct Element {
-    std::string value;
+    std::string_view value;
     // Raw attribute text of the tag the entry was read from; kept, never interpreted.
-    std::string attributeText;
+    std::string_view attributeText;
 };
 
-// One node of the parameter tree: named entries in first-set order, then child nodes in the order
-// they were added. A plain value type: copying a node copies its whole subtree. Searches by name
-// always find the first entry or child of that name.
+// One node of a parameter tree, as a view: it reads the tree it was taken from, which must
+// outlive it, and shows every later change of it.
 class XML_Node {
 public:
-    using Entry = std::pair<std::string, Element>;
+    struct Entry {
+        std::string_view name;
+        Element element;
+    };
 
-    // Appends a new child without looking for an existing one of the same name.
-    XML_Node& AddNode(std::string_view name, std::string_view attributeText);
-    // Names the node, keeping its entries and children. Siblings are found by the name they were
-    // added with, so this is for a root, which no node holds.
-    void SetNode(std::string_view name, std::string_view attributeText);
-    // Replaces the value of the first entry of that name in place, or appends a new entry.
-    void SetElement(std::string_view name, std::string_view value, std::string_view attributeText);
+    // The entries or the children of a node, in order, walked along the chain that links them.
+    template <typename Links> class Chain {
+    public:
+        class Iterator {
+        public:
+            using iterator_category = std::forward_iterator_tag;
+            using value_type = typename Links::Item;
+            using difference_type = std::ptrdiff_t;
+            using pointer = void;
+            using reference = value_type;
+
+            Iterator() = default;
+            Iterator(const XmlTree* tree, XmlId id) : m_tree(tree), m_id(id) {}
+            value_type operator*() const { return Links::item(*m_tree, m_id); }
+            // kNoXmlId at the end.
+            XmlId id() const { return m_id; }
+            Iterator& operator++() {
+                m_id = Links::next(*m_tree, m_id);
+                return *this;
+            }
+            Iterator operator++(int) {
+                Iterator before = *this;
+                ++*this;
+                return before;
+            }
+            friend bool operator==(const Iterator& a, const Iterator& b) {
+                return a.m_id == b.m_id;
+            }
+
+        private:
+            const XmlTree* m_tree = nullptr;
+            XmlId m_id = kNoXmlId;
+        };
+
+        Chain(const XmlTree& tree, XmlId first, std::size_t size)
+            : m_tree(&tree), m_first(first), m_size(size) {}
+        Iterator begin() const { return {m_tree, m_first}; }
+        Iterator end() const { return {m_tree, kNoXmlId}; }
+        std::size_t size() const { return m_size; }
+        bool empty() const { return m_size == 0; }
+        // Walks the chain up to the item.
+        typename Links::Item operator[](std::size_t index) const {
+            return *std::next(begin(), static_cast<std::ptrdiff_t>(index));
+        }
+
+    private:
+        const XmlTree* m_tree;
+        XmlId m_first;
+        std::size_t m_size;
+    };
+
+    struct EntryLinks {
+        using Item = Entry;
+        static Entry item(const XmlTree& tree, XmlId id);
+        static XmlId next(const XmlTree& tree, XmlId id) { return tree.entryRecord(id).next; }
+    };
+    struct ChildLinks {
+        using Item = XML_Node;
+        static XML_Node item(const XmlTree& tree, XmlId id) { return XML_Node(tree, id); }
+        static XmlId next(const XmlTree& tree, XmlId id) { return tree.nodeRecord(id).nextSibling; }
+    };
+
+    XML_Node(const XmlTree& tree, XmlId id) : m_tree(&tree), m_id(id) {}
+
+    XmlId id() const { return m_id; }
+    std::string_view name() const { return m_tree->text(record().name); }
+    std::string_view attributeText() const { return m_tree->text(record().attributeText); }
+    Chain<EntryLinks> entries() const {
+        return {*m_tree, record().firstEntry, record().entryCount};
+    }
+    Chain<ChildLinks> children() const {
+        return {*m_tree, record().firstChild, record().childCount};
+    }
+
     // Leaves the output untouched and returns false when no entry has that name.
     bool GetElement(std::string_view name, std::string& output) const;
-    // Empties the node, name included; like SetNode, for a root.
-    void Clear();
+    // The first entry or child of that name.
+    std::optional<Element> findElement(std::string_view name) const;
+    std::optional<XML_Node> findChild(std::string_view name) const;
 
     // Writes the node and its subtree as tab-indented XML text with LF line ends.
     void WriteTree(std::ostream& out) const;
     // The same text, appended to the given one.
     void appendTree(std::string& text) const;
 
-    // The first entry or child of that name, or null.
-    const Element* findElement(std::string_view name) const;
-    const XML_Node* findChild(std::string_view name) const;
-    XML_Node* findChild(std::string_view name);
-
-    const std::string& name() const { return m_name; }
-    const std::string& attributeText() const { return m_attributeText; }
-    const std::vector<Entry>& entries() const { return m_entries; }
-    const std::vector<XML_Node>& children() const { return m_children; }
-    XML_Node& child(std::size_t index) { return m_children.at(index); }
+    // The same node of the same tree.
+    friend bool operator==(const XML_Node& a, const XML_Node& b) {
+        return a.m_tree == b.m_tree && a.m_id == b.m_id;
+    }
 
 private:
     // Calls lineDone(text) after each line end it appends.
-    template <typename LineDone>
-    void appendAt(std::string& text, std::size_t depth, LineDone lineDone) const;
-    // The length of the text appendAt appends.
-    std::size_t sizeAt(std::size_t depth) const;
-    std::size_t entryPosition(std::string_view name) const;
-    std::size_t childPosition(std::string_view name) const;
+    template <typename LineDone> void appendLines(std::string& text, LineDone lineDone) const;
+    const XmlTree::NodeRecord& record() const { return m_tree->nodeRecord(m_id); }
 
-    std::vector<Entry> m_entries;
-    std::string m_name;
-    std::string m_attributeText;
-    std::vector<XML_Node> m_children;
-    NameIndex m_entryIndex;
-    NameIndex m_childIndex;
-};
-
-// Matches a node whose name equals the held text byte for byte.
-struct FindNode {
-    std::string_view name;
-    bool operator()(const XML_Node& node) const { return node.name() == name; }
-};
-
-// Matches an entry whose name equals the held text byte for byte.
-struct FindElement {
-    std::string_view name;
-    bool operator()(const XML_Node::Entry& entry) const { return entry.first == name; }
+    const XmlTree* m_tree;
+    XmlId m_id;
 };
 
 } // namespace orvex

@@ -1,6 +1,5 @@
 #include "param/xml_param_notify.h"
 
-#include <iterator>
 #include <optional>
 #include <span>
 
@@ -27,8 +26,8 @@ private:
     std::size_t m_next = 0;
 };
 
-bool numberOf(const Element* entry, std::uint32_t& output) {
-    if (entry == nullptr) {
+bool numberOf(const std::optional<Element>& entry, std::uint32_t& output) {
+    if (!entry) {
         return false;
     }
     const std::optional<std::uint32_t> number = parseNumber(entry->value);
@@ -39,8 +38,8 @@ bool numberOf(const Element* entry, std::uint32_t& output) {
     return true;
 }
 
-bool storedText(const Element* entry, std::string& output) {
-    if (entry == nullptr) {
+bool storedText(const std::optional<Element>& entry, std::string& output) {
+    if (!entry) {
         return false;
     }
     output = entry->value;
@@ -81,63 +80,62 @@ bool XML_Param_Notify::GetValue(const PathText& path, std::string& output) const
     return storedText(findEntry(path), output);
 }
 
-template <typename NodeNames>
-const XML_Node* XML_Param_Notify::findNode(NodeNames nodeNames) const {
+template <typename NodeNames> XmlId XML_Param_Notify::findNode(NodeNames nodeNames) const {
     std::string_view name;
     if (!nodeNames.next(name)) {
-        return &m_root;
+        return XmlTree::kRoot;
     }
-    if (m_root.name() != name) {
-        return nullptr;
+    if (root().name() != name) {
+        return kNoXmlId;
     }
-    const XML_Node* node = &m_root;
-    while (node != nullptr && nodeNames.next(name)) {
-        node = node->findChild(name);
+    XmlId node = XmlTree::kRoot;
+    while (node != kNoXmlId && nodeNames.next(name)) {
+        node = m_tree.findChild(node, name);
     }
     return node;
 }
 
-const XML_Node* XML_Param_Notify::FindPathNode(std::span<const std::string> nodeNames) const {
-    return findNode(ListedNames(nodeNames));
+std::optional<XML_Node>
+XML_Param_Notify::FindPathNode(std::span<const std::string> nodeNames) const {
+    const XmlId node = findNode(ListedNames(nodeNames));
+    if (node == kNoXmlId) {
+        return std::nullopt;
+    }
+    return XML_Node(m_tree, node);
 }
 
 void XML_Param_Notify::Clear() {
-    m_root.Clear();
-    m_lastSetNode = nullptr;
+    m_tree.Clear();
+    m_lastSetNode = kNoXmlId;
     // A reader event after this must not reach into the nodes just removed.
     m_openNodes.clear();
-    m_currentNode = nullptr;
 }
 
 void XML_Param_Notify::WriteTree(std::ostream& out) const {
-    m_root.WriteTree(out);
+    root().WriteTree(out);
 }
 
 void XML_Param_Notify::FoundNode(std::string_view name, std::string_view attributeText) {
-    m_lastSetNode = nullptr;
-    XML_Node* current = currentNode();
-    if (current == nullptr) {
-        m_root.SetNode(name, attributeText);
-        m_openNodes.push_back(0);
-        m_currentNode = &m_root;
+    if (m_openNodes.empty()) {
+        m_lastSetNode = kNoXmlId;
+        m_tree.SetNode(name, attributeText);
+        m_openNodes.push_back(XmlTree::kRoot);
         return;
     }
-    m_currentNode = &current->AddNode(name, attributeText);
-    m_openNodes.push_back(current->children().size() - 1);
+    m_openNodes.push_back(m_tree.AddNode(m_openNodes.back(), name, attributeText));
 }
 
 void XML_Param_Notify::FoundElement(std::string_view name, std::string_view value,
                                     std::string_view attributeText) {
     // A leaf outside every node has no node to go into.
-    if (XML_Node* current = currentNode()) {
-        current->SetElement(name, value, attributeText);
+    if (!m_openNodes.empty()) {
+        m_tree.SetElement(m_openNodes.back(), name, value, attributeText);
     }
 }
 
 void XML_Param_Notify::EndNode(std::string_view, std::string_view) {
     if (!m_openNodes.empty()) {
         m_openNodes.pop_back();
-        m_currentNode = nullptr;
     }
 }
 
@@ -145,8 +143,8 @@ bool XML_Param_Notify::setText(const ParamPath& path, std::string_view text) {
     if (path.size() < kMinPathComponents) {
         return false;
     }
-    nodeFor(ListedNames(std::span(path).first(path.size() - 1)))
-        .node->SetElement(path.back(), text, {});
+    const XmlId node = nodeFor(ListedNames(std::span(path).first(path.size() - 1))).node;
+    m_tree.SetElement(node, path.back(), text, {});
     return true;
 }
 
@@ -154,14 +152,14 @@ bool XML_Param_Notify::setText(const PathText& path, std::string_view text) {
     if (!path.complete()) {
         return false;
     }
-    XML_Node* node = m_lastSetNode;
-    if (node == nullptr || m_lastSetNodeText != path.nodeText()) {
+    XmlId node = m_lastSetNode;
+    if (node == kNoXmlId || m_lastSetNodeText != path.nodeText()) {
         const Reached reached = nodeFor(path.nodeNames());
         node = reached.node;
-        m_lastSetNode = reached.searchable ? node : nullptr;
+        m_lastSetNode = reached.searchable ? node : kNoXmlId;
         m_lastSetNodeText = path.nodeText();
     }
-    node->SetElement(path.entryName(), text, {});
+    m_tree.SetElement(node, path.entryName(), text, {});
     return true;
 }
 
@@ -170,12 +168,12 @@ XML_Param_Notify::Reached XML_Param_Notify::nodeFor(NodeNames nodeNames) {
     std::string_view name;
     // A complete path has at least one node name.
     bool missing = nodeNames.next(name);
-    XML_Node* node = nullptr;
-    if (m_root.name() == name) {
-        node = &m_root;
+    XmlId node = kNoXmlId;
+    if (root().name() == name) {
+        node = XmlTree::kRoot;
         while ((missing = nodeNames.next(name))) {
-            XML_Node* next = node->findChild(name);
-            if (next == nullptr) {
+            const XmlId next = m_tree.findChild(node, name);
+            if (next == kNoXmlId) {
                 break;
             }
             node = next;
@@ -184,48 +182,37 @@ XML_Param_Notify::Reached XML_Param_Notify::nodeFor(NodeNames nodeNames) {
     if (!missing) {
         return {node, true};
     }
-    // Nodes are about to move or be renamed.
-    m_lastSetNode = nullptr;
-    m_currentNode = nullptr;
-    const bool renamed = node == nullptr;
+    const bool renamed = node == kNoXmlId;
+    if (renamed) {
+        // Searches for the names remembered may now end elsewhere.
+        m_lastSetNode = kNoXmlId;
+    }
     for (; missing; missing = nodeNames.next(name)) {
-        if (node == nullptr) {
+        if (node == kNoXmlId) {
             // A root of another name is renamed rather than replaced: what it holds stays.
-            m_root.SetNode(name, {});
-            node = &m_root;
+            m_tree.SetNode(name, {});
+            node = XmlTree::kRoot;
         } else {
-            node = &node->AddNode(name, {});
+            node = m_tree.AddNode(node, name, {});
         }
     }
     return {node, !renamed};
 }
 
-const Element* XML_Param_Notify::findEntry(const ParamPath& path) const {
+std::optional<Element> XML_Param_Notify::findEntry(const ParamPath& path) const {
     if (path.size() < kMinPathComponents) {
-        return nullptr;
+        return std::nullopt;
     }
-    const XML_Node* node = findNode(ListedNames(std::span(path).first(path.size() - 1)));
-    return node == nullptr ? nullptr : node->findElement(path.back());
+    const XmlId node = findNode(ListedNames(std::span(path).first(path.size() - 1)));
+    return node == kNoXmlId ? std::nullopt : XML_Node(m_tree, node).findElement(path.back());
 }
 
-const Element* XML_Param_Notify::findEntry(const PathText& path) const {
+std::optional<Element> XML_Param_Notify::findEntry(const PathText& path) const {
     if (!path.complete()) {
-        return nullptr;
+        return std::nullopt;
     }
-    const XML_Node* node = findNode(path.nodeNames());
-    return node == nullptr ? nullptr : node->findElement(path.entryName());
-}
-
-XML_Node* XML_Param_Notify::currentNode() {
-    if (m_currentNode != nullptr || m_openNodes.empty()) {
-        return m_currentNode;
-    }
-    XML_Node* node = &m_root;
-    for (auto index = std::next(m_openNodes.begin()); index != m_openNodes.end(); ++index) {
-        node = &node->child(*index);
-    }
-    m_currentNode = node;
-    return node;
+    const XmlId node = findNode(path.nodeNames());
+    return node == kNoXmlId ? std::nullopt : XML_Node(m_tree, node).findElement(path.entryName());
 }
 
 } // namespace orvex

@@ -8,6 +8,7 @@
 #include <concepts>
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,14 +51,17 @@ public:
     bool GetValue(const PathText& path, std::uint32_t& output) const;
     bool GetValue(const PathText& path, std::string& output) const;
 
-    // The node the names lead to from the root, or null; the root for no names.
-    const XML_Node* FindPathNode(std::span<const std::string> nodeNames) const;
+    // The node the names lead to from the root, if any; the root for no names.
+    std::optional<XML_Node> FindPathNode(std::span<const std::string> nodeNames) const;
 
     void Clear();
+    // Prepares for reading a text of that many bytes.
+    void reserveForText(std::size_t textSize) { m_tree.reserveForText(textSize); }
     void WriteTree(std::ostream& out) const;
-    void appendTree(std::string& text) const { m_root.appendTree(text); }
+    void appendTree(std::string& text) const { root().appendTree(text); }
 
-    const XML_Node& root() const { return m_root; }
+    XML_Node root() const { return m_tree.root(); }
+    const XmlTree& tree() const { return m_tree; }
 
     void FoundNode(std::string_view name, std::string_view attributeText) override;
     void FoundElement(std::string_view name, std::string_view value,
@@ -68,29 +72,24 @@ private:
     bool setText(const ParamPath& path, std::string_view text);
     bool setText(const PathText& path, std::string_view text);
     struct Reached {
-        XML_Node* node;
+        XmlId node;
         // Whether a search for the same names ends at this node, which one made after renaming
         // the root need not: an earlier child of the same name comes first.
         bool searchable;
     };
     // The node that holds the entry: found, or created with the nodes missing on the way.
     template <typename NodeNames> Reached nodeFor(NodeNames nodeNames);
-    const Element* findEntry(const ParamPath& path) const;
-    const Element* findEntry(const PathText& path) const;
-    template <typename NodeNames> const XML_Node* findNode(NodeNames nodeNames) const;
-    XML_Node* currentNode();
+    std::optional<Element> findEntry(const ParamPath& path) const;
+    std::optional<Element> findEntry(const PathText& path) const;
+    template <typename NodeNames> XmlId findNode(NodeNames nodeNames) const;
 
-    XML_Node m_root;
-    // The open nodes while reading, as child indexes below the root; the first index stands for
-    // the root itself. Indexes stay valid while children are appended, where references would not.
-    std::vector<std::size_t> m_openNodes;
-    // The node m_openNodes leads to, kept so that an event need not walk there; null when it must
-    // be found again, since a setter that adds a node may move the open ones.
-    XML_Node* m_currentNode = nullptr;
+    XmlTree m_tree;
+    // The open nodes while reading, innermost last.
+    std::vector<XmlId> m_openNodes;
     // The node the last path text led a setter to, and that text's node names: a save sets the
-    // values of one node one after another. Null whenever a node may have moved or a search may
-    // now end elsewhere, that is, once any node was added or the root renamed.
-    XML_Node* m_lastSetNode = nullptr;
+    // values of one node one after another. kNoXmlId whenever a search for the names may now
+    // end elsewhere, that is, once the root was renamed or the tree cleared.
+    XmlId m_lastSetNode = kNoXmlId;
     std::string m_lastSetNodeText;
 };
 

@@ -1,5 +1,7 @@
 #include "param/xml_parser.h"
 
+#include "param/short_bytes.h"
+
 #include <cstring>
 
 namespace orvex {
@@ -16,18 +18,19 @@ std::ptrdiff_t at(std::size_t pos) {
 // Whether the bytes at text are the name. A name holds no ">", so a tag's first ">" must be the one
 // that ends "<" + name + ">" or "</" + name + ">"; only tags of that length are compared at all.
 bool nameAt(const char* text, std::string_view name) {
-    return std::memcmp(text, name.data(), name.size()) == 0;
+    return equalShort(text, name.data(), name.size());
 }
 
 } // namespace
 
 XmlParser::XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd)
-    : XmlParser(tags, spanStart, spanEnd, tags.firstFrom(spanStart)) {}
+    : XmlParser(tags, spanStart, spanEnd, tags.firstFrom(spanStart), tags.firstFrom(spanEnd)) {}
 
 XmlParser::XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd,
-                     std::size_t firstTag)
+                     std::size_t firstTag, std::size_t endTag)
     : m_tags(tags), m_spanStart(spanStart),
-      m_span(tags.text().substr(spanStart, spanEnd - spanStart)), m_nextTag(firstTag) {}
+      m_span(tags.text().substr(spanStart, spanEnd - spanStart)), m_nextTag(firstTag),
+      m_endTag(endTag) {}
 
 bool XmlParser::ParseElement() {
     m_offsets = Offsets{};
@@ -38,8 +41,7 @@ bool XmlParser::ParseElement() {
 
     const std::size_t spanEnd = m_spanStart + m_span.size();
     const std::size_t first = m_nextTag;
-    if (first == m_tags.size() || m_tags[first].start >= spanEnd ||
-        m_tags[first].end == XmlTags::kNoEnd || m_tags[first].end >= spanEnd) {
+    if (first == m_endTag || m_tags[first].end == XmlTags::kNoEnd || m_tags[first].end >= spanEnd) {
         return false;
     }
     const std::size_t tagStart = m_tags[first].start - m_spanStart;
@@ -50,12 +52,12 @@ bool XmlParser::ParseElement() {
 
     // Only a space ends a name early: a tab or line break after it stays part of the name.
     const std::size_t nameStart = tagStart + 1;
-    // Names are short: a loop costs less than a call to search the bytes.
     const std::size_t nameLimit = selfClosing ? tagEnd - 1 : tagEnd;
-    std::size_t nameStop = nameStart;
-    while (nameStop < nameLimit && m_span[nameStop] != ' ') {
-        ++nameStop;
-    }
+    const void* const space = std::memchr(m_span.data() + nameStart, ' ', nameLimit - nameStart);
+    const std::size_t nameStop =
+        space == nullptr
+            ? nameLimit
+            : static_cast<std::size_t>(static_cast<const char*>(space) - m_span.data());
     const std::size_t nameLength = nameStop - nameStart;
     m_offsets.nameStart = at(nameStart);
     m_offsets.nameEnd = at(nameStop) - 1;
@@ -76,8 +78,10 @@ bool XmlParser::ParseElement() {
     }
 
     m_valueFirstTag = afterTag;
-    const std::size_t close = findClose(m_span.substr(nameStart, nameLength), afterTag);
-    if (close == XmlTags::kNoEnd) {
+    const std::string_view elementName = m_span.substr(nameStart, nameLength);
+    const std::size_t close =
+        closesAt(elementName, afterTag) ? closeWithin(afterTag) : findClose(elementName, afterTag);
+    if (close == kNoTag) {
         return false;
     }
     const std::size_t closeStart = m_tags[close].start - m_spanStart;
@@ -88,17 +92,32 @@ bool XmlParser::ParseElement() {
     m_offsets.valueEnd = at(closeStart) - 1;
     // Every "<" starts a tag, so the value holds one exactly when a tag starts between the two.
     m_valueHoldsTag = afterTag != close;
+    m_valueEndTag = close;
 
     m_nextTag = tagAfter(close, m_tags[close].end);
-    m_cursor = m_nextTag < m_tags.size() && m_tags[m_nextTag].start < spanEnd
-                   ? m_tags[m_nextTag].start - m_spanStart
-                   : closeEnd;
+    m_cursor = m_nextTag < m_endTag ? m_tags[m_nextTag].start - m_spanStart : closeEnd;
     return true;
+}
+
+// Most elements hold a value without tags, so the tag after the open one closes them.
+bool XmlParser::closesAt(std::string_view name, std::size_t index) const {
+    if (index == m_endTag) {
+        return false;
+    }
+    const XmlTags::Tag& tag = m_tags[index];
+    const char* const text = m_tags.text().data();
+    return tag.end != XmlTags::kNoEnd && tag.end - tag.start == name.size() + 2 &&
+           text[tag.start + 1] == '/' && nameAt(text + tag.start + 2, name);
+}
+
+std::size_t XmlParser::closeWithin(std::size_t index) const {
+    // A close tag that runs past the span cannot be this element's.
+    return m_tags[index].end < m_spanStart + m_span.size() ? index : kNoTag;
 }
 
 std::size_t XmlParser::tagAfter(std::size_t index, std::size_t end) const {
     // Only a tag written inside another one starts before that one's ">".
-    while (index < m_tags.size() && m_tags[index].start <= end) {
+    while (index < m_endTag && m_tags[index].start <= end) {
         ++index;
     }
     return index;
@@ -109,31 +128,28 @@ std::size_t XmlParser::tagAfter(std::size_t index, std::size_t end) const {
 std::size_t XmlParser::findClose(std::string_view name, std::size_t firstTag) const {
     const char* const text = m_tags.text().data();
     const std::size_t spanEnd = m_spanStart + m_span.size();
-    // The distance from "<" to ">" of "<" + name + ">" and of "</" + name + ">". A tag without
-    // ">" has an end no distance reaches, so it is never compared.
+    // The distance from "<" to ">" of "<" + name + ">" and of "</" + name + ">". Only tags of
+    // these lengths are compared at all.
     const std::size_t openLength = name.size() + 1;
     const std::size_t closeLength = name.size() + 2;
-    const XmlTags::Tag* const first = m_tags.data();
-    const XmlTags::Tag* const last = first + m_tags.size();
     std::size_t open = 1;
-    for (const XmlTags::Tag* tag = first + firstTag; tag != last && tag->start < spanEnd; ++tag) {
-        const std::size_t length = tag->end - tag->start;
-        if (length == closeLength) {
-            if (text[tag->start + 1] == '/' && nameAt(text + tag->start + 2, name)) {
-                // A close tag that runs past the span cannot be this element's, nor can any later
-                // one.
-                if (tag->end >= spanEnd) {
-                    break;
-                }
-                if (--open == 0) {
-                    return static_cast<std::size_t>(tag - first);
+    for (std::size_t index = m_tags.nextOfLength(firstTag, m_endTag, openLength, closeLength);
+         index != m_endTag;
+         index = m_tags.nextOfLength(index + 1, m_endTag, openLength, closeLength)) {
+        const XmlTags::Tag& tag = m_tags[index];
+        if (tag.end - tag.start == closeLength) {
+            if (text[tag.start + 1] == '/' && nameAt(text + tag.start + 2, name)) {
+                // A close tag that runs past the span ends the search: neither it nor a later one
+                // can be this element's.
+                if (--open == 0 || tag.end >= spanEnd) {
+                    return closeWithin(index);
                 }
             }
-        } else if (length == openLength && nameAt(text + tag->start + 1, name)) {
+        } else if (nameAt(text + tag.start + 1, name)) {
             ++open;
         }
     }
-    return XmlTags::kNoEnd;
+    return kNoTag;
 }
 
 } // namespace orvex

@@ -28,9 +28,10 @@ public:
 
     // The span runs from spanStart up to spanEnd of the text the tags were found in.
     XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd);
-    // The same, where firstTag is known to be the first tag at or after spanStart.
-    XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd,
-              std::size_t firstTag);
+    // The same, where the tags from firstTag up to endTag (not included) are known to be those
+    // that start in the span.
+    XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spanEnd, std::size_t firstTag,
+              std::size_t endTag);
 
     // Records the next element at the cursor and moves the cursor past it. False when no complete
     // element follows: a "<" without a later ">", or no matching close tag. Each call goes on from
@@ -49,9 +50,10 @@ public:
     std::string_view value() const { return covered(m_offsets.valueStart, m_offsets.valueEnd); }
     const Offsets& offsets() const { return m_offsets; }
     std::size_t cursor() const { return m_cursor; }
-    // The first tag at or after the value start of the element found last, for the scan of the
-    // level below it.
+    // The tags that start in the value of the element found last, for the scan of the level
+    // below it: from valueFirstTag up to valueEndTag, not included.
     std::size_t valueFirstTag() const { return m_valueFirstTag; }
+    std::size_t valueEndTag() const { return m_valueEndTag; }
 
 private:
     // Inline: the reader asks for each element's texts, and a call apiece cost more than the work.
@@ -62,10 +64,17 @@ private:
         return m_span.substr(static_cast<std::size_t>(start),
                              static_cast<std::size_t>(end - start + 1));
     }
+    static constexpr std::size_t kNoTag = static_cast<std::size_t>(-1);
+
+    // Whether the tag at index is the close tag of the name.
+    bool closesAt(std::string_view name, std::size_t index) const;
+    // The index, or kNoTag when the close tag there runs past the span.
+    std::size_t closeWithin(std::size_t index) const;
     // The index of the tag that closes the element, searched from the tag at firstTag on, or
-    // XmlTags::kNoEnd.
+    // kNoTag.
     std::size_t findClose(std::string_view name, std::size_t firstTag) const;
-    // The index of the first tag starting after end, searched from the tag at index on.
+    // The index of the first tag starting after end, searched from the tag at index on, or the
+    // span's end tag.
     std::size_t tagAfter(std::size_t index, std::size_t end) const;
 
     const XmlTags& m_tags;
@@ -74,7 +83,9 @@ private:
     std::size_t m_cursor = 0;
     // The first tag at or after the cursor, so that no element needs a search for it.
     std::size_t m_nextTag;
+    std::size_t m_endTag;
     std::size_t m_valueFirstTag = 0;
+    std::size_t m_valueEndTag = 0;
     bool m_declaration = false;
     bool m_valueHoldsTag = false;
     Offsets m_offsets;

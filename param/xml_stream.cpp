@@ -7,25 +7,25 @@
 namespace orvex {
 
 bool XmlStream::Parse(const char* text, std::size_t length) {
-    if (text == nullptr || length < 1) {
+    if (text == nullptr || length < 1 || length > kMaxTextSize) {
         return false;
     }
     return Parse(std::string(text, length));
 }
 
 bool XmlStream::Parse(std::string text) {
-    if (text.empty()) {
+    if (text.empty() || text.size() > kMaxTextSize) {
         return false;
     }
     m_text = std::move(text);
     const XmlTags tags(m_text);
-    scanLevel(tags, 0, m_text.size(), 0, 0);
+    scanLevel(tags, 0, m_text.size(), 0, tags.size(), 0);
     return true;
 }
 
 void XmlStream::scanLevel(const XmlTags& tags, std::size_t start, std::size_t end,
-                          std::size_t firstTag, std::size_t depth) {
-    XmlParser parser(tags, start, end, firstTag);
+                          std::size_t firstTag, std::size_t endTag, std::size_t depth) {
+    XmlParser parser(tags, start, end, firstTag, endTag);
     while (parser.cursor() < end - start) {
         if (!parser.ParseElement()) {
             return;
@@ -40,7 +40,7 @@ void XmlStream::scanLevel(const XmlTags& tags, std::size_t start, std::size_t en
                 const auto valueStart = static_cast<std::size_t>(parser.offsets().valueStart);
                 foundNode(parser.name(), parser.attributeText());
                 scanLevel(tags, start + valueStart, start + valueStart + parser.value().size(),
-                          parser.valueFirstTag(), depth + 1);
+                          parser.valueFirstTag(), parser.valueEndTag(), depth + 1);
                 endNode(parser.name(), parser.attributeText());
             }
         }

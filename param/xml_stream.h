@@ -22,15 +22,19 @@ public:
     // Null stops the events.
     void SetNotify(XmlNotify* notify) { m_notify = notify; }
 
-    // Keeps a copy of the text and scans it. False, with nothing scanned, for no text.
+    // The longest text scanned.
+    static constexpr std::size_t kMaxTextSize = XmlTags::kMaxTextSize;
+
+    // Keeps a copy of the text and scans it. False, with nothing scanned, for no text or one
+    // longer than kMaxTextSize.
     bool Parse(const char* text, std::size_t length);
     // As above, taking over the text instead of copying it.
     bool Parse(std::string text);
 
 private:
-    // Scans the text from start up to end, whose first tag is the one at firstTag.
+    // Scans the text from start up to end, whose tags are those from firstTag up to endTag.
     void scanLevel(const XmlTags& tags, std::size_t start, std::size_t end, std::size_t firstTag,
-                   std::size_t depth);
+                   std::size_t endTag, std::size_t depth);
     void foundNode(std::string_view name, std::string_view attributeText);
     void foundElement(std::string_view name, std::string_view value,
                       std::string_view attributeText);

@@ -37,7 +37,7 @@ bool pathSafe(std::string_view name) {
 }
 
 void queryReadTree(ParamIO& io) {
-    const XML_Node& root = io.notify().root();
+    const XML_Node root = io.notify().root();
     if (!pathSafe(root.name())) {
         return;
     }
@@ -45,24 +45,26 @@ void queryReadTree(ParamIO& io) {
         if (!pathSafe(name)) {
             continue;
         }
-        const std::string path = root.name() + ":" + name;
+        const std::string path = std::string(root.name()) + ":" + std::string(name);
         std::string text;
         require(io.GetValue(path, text) && text == element.value);
         std::uint32_t number = 0;
         io.GetValue(path, number);
     }
     std::size_t queried = 0;
-    for (const XML_Node& child : root.children()) {
+    // Setting values while walking the children: the walk must survive the tree growing.
+    for (const XML_Node child : root.children()) {
         if (++queried > 64 || !pathSafe(child.name())) {
             break;
         }
+        const std::string childPath = std::string(root.name()) + ":" + std::string(child.name());
         for (const auto& entry : child.entries()) {
             std::string text;
-            io.GetValueOr(root.name() + ":" + child.name() + ":" + entry.first, text, "none");
+            io.GetValueOr(childPath + ":" + std::string(entry.name), text, "none");
         }
-        io.SetValue(root.name() + ":" + child.name() + ":FUZZ:Added", 42);
+        io.SetValue(childPath + ":FUZZ:Added", 42);
     }
-    io.SetValue(root.name() + ":Added", true);
+    io.SetValue(std::string(root.name()) + ":Added", true);
 }
 
 // Turns the bytes into setter calls: short one-letter names, so that paths share nodes, collide

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ using ::testing::ElementsAre;
 std::vector<std::string> entryNames(const XML_Node& node) {
     std::vector<std::string> names;
     for (const auto& entry : node.entries()) {
-        names.push_back(entry.first);
+        names.emplace_back(entry.name);
     }
     return names;
 }
@@ -26,7 +27,7 @@ std::vector<std::string> entryNames(const XML_Node& node) {
 std::vector<std::string> childNames(const XML_Node& node) {
     std::vector<std::string> names;
     for (const XML_Node& child : node.children()) {
-        names.push_back(child.name());
+        names.emplace_back(child.name());
     }
     return names;
 }
@@ -104,8 +105,8 @@ TEST(ParamTreeTest, SettersOfOnePathAfterARenameReachTheNodeASearchFinds) {
     ASSERT_THAT(childNames(root), ElementsAre("MAIN", "MAIN"));
     EXPECT_THAT(entryNames(root.children()[0]), ElementsAre("A", "C", "B"));
     EXPECT_THAT(entryNames(root.children()[1]), ElementsAre("B"));
-    EXPECT_EQ(root.children()[1].entries()[0].second.value, "second");
-    EXPECT_EQ(root.children()[0].entries()[2].second.value, "again");
+    EXPECT_EQ(root.children()[1].entries()[0].element.value, "second");
+    EXPECT_EQ(root.children()[0].entries()[2].element.value, "again");
 }
 
 TEST(ParamTreeTest, SettersOfOnePathFollowTheTreeAsItGrowsAndIsRebuilt) {
@@ -249,9 +250,9 @@ TEST(ParamTreeTest, NodesWithManyEntriesAndChildrenStillFindTheFirstOfEachName) 
 
     const XML_Node& root = notify.root();
     ASSERT_EQ(root.entries().size(), 40U);
-    EXPECT_EQ(root.entries()[3].first, "E3");
-    EXPECT_EQ(root.entries()[3].second.value, "again");
-    EXPECT_EQ(root.entries()[5].second.value, "set");
+    EXPECT_EQ(root.entries()[3].name, "E3");
+    EXPECT_EQ(root.entries()[3].element.value, "again");
+    EXPECT_EQ(root.entries()[5].element.value, "set");
     EXPECT_EQ(root.children().size(), 41U);
     for (int i = 0; i < 30; ++i) {
         std::string value;
@@ -261,9 +262,15 @@ TEST(ParamTreeTest, NodesWithManyEntriesAndChildrenStillFindTheFirstOfEachName) 
     std::string value;
     EXPECT_TRUE(notify.GetValue({"R", "E39", "X"}, value));
 
-    const XML_Node copy = root;
-    EXPECT_EQ(copy.findChild("C7"), &copy.children()[7]);
-    EXPECT_EQ(copy.findElement("E3"), &copy.entries()[3].second);
+    // A copy holds the whole tree, its lookups included, and nothing of it changes the original.
+    XmlTree copy = notify.tree();
+    EXPECT_EQ(copy.root().findChild("C7"), copy.root().children()[7]);
+    EXPECT_EQ(copy.root().findElement("E3")->value, "again");
+    copy.SetElement(XmlTree::kRoot, "E3", "changed in the copy", "");
+    copy.AddNode(XmlTree::kRoot, "C7", "");
+    EXPECT_EQ(copy.root().findChild("C7"), copy.root().children()[7]);
+    EXPECT_EQ(root.findElement("E3")->value, "again");
+    EXPECT_EQ(root.children().size(), 41U);
 }
 
 TEST(ParamTreeTest, FindPathNodeFollowsTheFirstNodeOfEachName) {
@@ -271,12 +278,12 @@ TEST(ParamTreeTest, FindPathNodeFollowsTheFirstNodeOfEachName) {
     notify.SetValue({"P", "A", "x"}, "1");
     notify.SetValue({"P", "A", "B", "y"}, "2");
 
-    EXPECT_EQ(notify.FindPathNode({}), &notify.root());
-    const XML_Node* b = notify.FindPathNode(std::vector<std::string>{"P", "A", "B"});
-    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(notify.FindPathNode({}), notify.root());
+    const std::optional<XML_Node> b = notify.FindPathNode(std::vector<std::string>{"P", "A", "B"});
+    ASSERT_TRUE(b);
     EXPECT_EQ(b->name(), "B");
-    EXPECT_EQ(notify.FindPathNode(std::vector<std::string>{"P", "B"}), nullptr);
-    EXPECT_EQ(notify.FindPathNode(std::vector<std::string>{"A"}), nullptr);
+    EXPECT_EQ(notify.FindPathNode(std::vector<std::string>{"P", "B"}), std::nullopt);
+    EXPECT_EQ(notify.FindPathNode(std::vector<std::string>{"A"}), std::nullopt);
 }
 
 // The events the reader sends, played by hand.
@@ -298,12 +305,12 @@ TEST(ParamTreeEventsTest, RebuildTheTreeFromReaderEvents) {
     const XML_Node& root = notify.root();
     EXPECT_THAT(entryNames(root), ElementsAre("Version"));
     ASSERT_THAT(childNames(root), ElementsAre("LOOP", "LOOP"));
-    EXPECT_EQ(root.entries()[0].second.value, "2");
+    EXPECT_EQ(root.entries()[0].element.value, "2");
     const XML_Node& first = root.children()[0];
     EXPECT_EQ(first.attributeText(), "id=\"a\"");
     EXPECT_THAT(entryNames(first), ElementsAre("Name", "Other"));
-    EXPECT_EQ(first.entries()[0].second.value, "second");
-    EXPECT_EQ(first.entries()[0].second.attributeText, "lang=\"en\"");
+    EXPECT_EQ(first.entries()[0].element.value, "second");
+    EXPECT_EQ(first.entries()[0].element.attributeText, "lang=\"en\"");
 
     std::string name;
     EXPECT_TRUE(notify.GetValue({"PARAMS", "LOOP", "Name"}, name));

@@ -1,0 +1,165 @@
+#include "param/xml_tree.h"
+
+#include "param/short_bytes.h"
+#include "param/xml_node.h"
+
+#include <string>
+
+namespace orvex {
+
+namespace {
+
+// Below this many, walking the chain is faster than a hash lookup, and a playlist's nodes, with
+// at most 17 entries, stay without an index.
+constexpr std::uint32_t kIndexedFrom = 32;
+
+} // namespace
+
+XmlTree::XmlTree() : m_nodes(1) {}
+
+XML_Node XmlTree::root() const {
+    return XML_Node(*this, kRoot);
+}
+
+XmlId XmlTree::AddNode(XmlId parent, std::string_view name, std::string_view attributeText) {
+    if (m_text.holds(name) || m_text.holds(attributeText)) {
+        // Adding may move the pool and these texts with it.
+        return AddNode(parent, std::string(name), std::string(attributeText));
+    }
+    const auto id = static_cast<XmlId>(m_nodes.size());
+    NodeRecord record;
+    m_text.reserveMore(name.size() + attributeText.size());
+    record.name = m_text.addReserved(name);
+    record.attributeText = m_text.addReserved(attributeText);
+    m_nodes.push_back(record);
+
+    NodeRecord& parentRecord = m_nodes[parent];
+    if (parentRecord.lastChild == kNoXmlId) {
+        parentRecord.firstChild = id;
+    } else {
+        m_nodes[parentRecord.lastChild].nextSibling = id;
+    }
+    parentRecord.lastChild = id;
+    ++parentRecord.childCount;
+    if (const auto index = m_childIndexes.find(parent); index != m_childIndexes.end()) {
+        index->second.add(name, id);
+    }
+    return id;
+}
+
+void XmlTree::SetNode(std::string_view name, std::string_view attributeText) {
+    restore(m_nodes[kRoot].name, name);
+    restore(m_nodes[kRoot].attributeText, attributeText);
+}
+
+void XmlTree::SetElement(XmlId node, std::string_view name, std::string_view value,
+                         std::string_view attributeText) {
+    const XmlId found = findEntry(node, name);
+    if (found != kNoXmlId) {
+        restore(m_entries[found].value, value);
+        restore(m_entries[found].attributeText, attributeText);
+        return;
+    }
+    if (m_text.holds(name) || m_text.holds(value) || m_text.holds(attributeText)) {
+        // Adding may move the pool and these texts with it.
+        SetElement(node, std::string(name), std::string(value), std::string(attributeText));
+        return;
+    }
+    const auto id = static_cast<XmlId>(m_entries.size());
+    m_text.reserveMore(name.size() + value.size() + attributeText.size());
+    m_entries.push_back({m_text.addReserved(name), m_text.addReserved(value),
+                         m_text.addReserved(attributeText), kNoXmlId});
+
+    NodeRecord& nodeRecord = m_nodes[node];
+    if (nodeRecord.lastEntry == kNoXmlId) {
+        nodeRecord.firstEntry = id;
+    } else {
+        m_entries[nodeRecord.lastEntry].next = id;
+    }
+    nodeRecord.lastEntry = id;
+    ++nodeRecord.entryCount;
+    if (nodeRecord.entryCount == kIndexedFrom) {
+        NameIndex& index = m_entryIndexes[node];
+        for (XmlId entry = nodeRecord.firstEntry; entry != kNoXmlId;
+             entry = m_entries[entry].next) {
+            index.add(text(m_entries[entry].name), entry);
+        }
+    } else if (nodeRecord.entryCount > kIndexedFrom) {
+        m_entryIndexes[node].add(name, id);
+    }
+}
+
+void XmlTree::Clear() {
+    m_nodes.assign(1, NodeRecord{});
+    m_entries.clear();
+    m_text.clear();
+    m_entryIndexes.clear();
+    m_childIndexes.clear();
+}
+
+XmlId XmlTree::findEntry(XmlId node, std::string_view name) const {
+    const NodeRecord& record = m_nodes[node];
+    if (record.entryCount >= kIndexedFrom) {
+        return m_entryIndexes.at(node).find(name);
+    }
+    for (XmlId entry = record.firstEntry; entry != kNoXmlId; entry = m_entries[entry].next) {
+        if (named(m_entries[entry].name, name)) {
+            return entry;
+        }
+    }
+    return kNoXmlId;
+}
+
+XmlId XmlTree::findChild(XmlId node, std::string_view name) const {
+    const NodeRecord& record = m_nodes[node];
+    if (record.childCount >= kIndexedFrom) {
+        return childIndex(node).find(name);
+    }
+    for (XmlId child = record.firstChild; child != kNoXmlId; child = m_nodes[child].nextSibling) {
+        if (named(m_nodes[child].name, name)) {
+            return child;
+        }
+    }
+    return kNoXmlId;
+}
+
+void XmlTree::reserveForText(std::size_t textSize) {
+    // What a playlist takes per byte of its text, give or take a little.
+    m_entries.reserve(textSize / 32);
+    m_nodes.reserve(textSize / 128);
+    m_text.reserveMore(textSize / 2);
+}
+
+bool XmlTree::named(TextRef stored, std::string_view name) const {
+    if (stored.length != name.size()) {
+        return false;
+    }
+    return equalShort(m_text.text(stored).data(), name.data(), name.size());
+}
+
+const NameIndex& XmlTree::childIndex(XmlId node) const {
+    const auto [index, made] = m_childIndexes.try_emplace(node);
+    if (made) {
+        for (XmlId child = m_nodes[node].firstChild; child != kNoXmlId;
+             child = m_nodes[child].nextSibling) {
+            index->second.add(text(m_nodes[child].name), child);
+        }
+    }
+    return index->second;
+}
+
+void XmlTree::restore(TextRef& ref, std::string_view text) {
+    if (text.size() <= ref.length) {
+        m_text.overwrite(ref, text);
+        return;
+    }
+    if (m_text.holds(text)) {
+        // Adding may move the pool and the text with it.
+        restore(ref, std::string(text));
+        return;
+    }
+    m_text.reserveMore(text.size());
+    ref = m_text.addReserved(text);
+}
+
+} // namespace orvex
