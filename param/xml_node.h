@@ -19,7 +19,8 @@ struct Element {
 };
 
 // One node of a parameter tree, as a view: it reads the tree it was taken from, which must
-// outlive it, and shows every later change of it.
+// outlive it, and shows every later change of it. The texts it hands out stay valid until the
+// tree next changes.
 class XML_Node {
 public:
     struct Entry {

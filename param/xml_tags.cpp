@@ -33,6 +33,33 @@ std::size_t countOpens(std::string_view text) {
     return count;
 }
 
+// The "<" and ">" of the sixteen bytes from at on (fewer at the end of the text) as bit masks, the
+// first byte in the lowest bit.
+struct Brackets {
+    std::uint32_t opens = 0;
+    std::uint32_t closes = 0;
+};
+
+Brackets bracketsAt(std::string_view text, std::size_t at) {
+    const char* const bytes = text.data() + at;
+    Brackets found;
+#if defined(__SSE2__)
+    if (at + kBlock <= text.size()) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+        found.opens = static_cast<std::uint32_t>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('<'))));
+        found.closes = static_cast<std::uint32_t>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('>'))));
+        return found;
+    }
+#endif
+    for (std::size_t i = 0; i < kBlock && at + i < text.size(); ++i) {
+        found.opens |= static_cast<std::uint32_t>(bytes[i] == '<') << i;
+        found.closes |= static_cast<std::uint32_t>(bytes[i] == '>') << i;
+    }
+    return found;
+}
+
 } // namespace
 
 XmlTags::XmlTags(std::string_view text) : XmlTags(text, countOpens(text)) {}
@@ -40,68 +67,46 @@ XmlTags::XmlTags(std::string_view text) : XmlTags(text, countOpens(text)) {}
 XmlTags::XmlTags(std::string_view text, std::size_t openCount)
     : m_text(text), m_tags(new Tag[openCount]), m_lengths(new std::uint8_t[openCount]) {
     assert(text.size() <= kMaxTextSize);
-    // Sixteen bytes at a time: a search call per bracket cost more than the brackets are apart,
-    // and a branch on each bracket's kind was mispredicted half the time.
-    const char* const bytes = text.data();
-    std::size_t at = 0;
-#if defined(__SSE2__)
-    const __m128i open = _mm_set1_epi8('<');
-    const __m128i close = _mm_set1_epi8('>');
-    for (; at + kBlock <= text.size(); at += kBlock) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
-        const auto opens =
-            static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, open)));
-        const auto closes =
-            static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, close)));
-        if ((opens | closes) != 0) {
-            addBlock(static_cast<std::uint32_t>(at), opens, closes);
-        }
-    }
-#endif
-    for (; at < text.size(); at += kBlock) {
-        std::uint32_t opens = 0;
-        std::uint32_t closes = 0;
-        for (std::size_t i = 0; i < kBlock && at + i < text.size(); ++i) {
-            opens |= static_cast<std::uint32_t>(bytes[at + i] == '<') << i;
-            closes |= static_cast<std::uint32_t>(bytes[at + i] == '>') << i;
-        }
-        addBlock(static_cast<std::uint32_t>(at), opens, closes);
-    }
-}
-
-void XmlTags::addBlock(std::uint32_t base, std::uint32_t opens, std::uint32_t closes) {
     Tag* const tags = m_tags.get();
     std::uint8_t* const lengths = m_lengths.get();
-    std::size_t size = m_size;
-    std::size_t waiting = m_waiting;
-    if (closes != 0) {
-        const auto firstClose = base + static_cast<std::uint32_t>(std::countr_zero(closes));
-        for (; waiting < size; ++waiting) {
-            tags[waiting].end = firstClose;
-            lengths[waiting] = lengthByte(firstClose - tags[waiting].start);
+    std::size_t size = 0;
+    // Tags written inside one another share their ">": the tags from this index on still wait
+    // for theirs.
+    std::size_t waiting = 0;
+    // Sixteen bytes at a time: a search call per bracket cost more than the brackets are apart,
+    // and a branch on each bracket's kind was mispredicted half the time.
+    for (std::size_t at = 0; at < text.size(); at += kBlock) {
+        const auto base = static_cast<std::uint32_t>(at);
+        const Brackets block = bracketsAt(text, at);
+        if (block.closes != 0) {
+            const auto firstClose =
+                base + static_cast<std::uint32_t>(std::countr_zero(block.closes));
+            for (; waiting < size; ++waiting) {
+                tags[waiting].end = firstClose;
+                lengths[waiting] = lengthByte(firstClose - tags[waiting].start);
+            }
         }
-    }
-    // The opens after the block's last ">" wait for one in a later block.
-    std::size_t firstWaiting = kNoEnd;
-    for (; opens != 0; opens &= opens - 1) {
-        const auto bit = static_cast<std::uint32_t>(std::countr_zero(opens));
-        const std::uint32_t closesAfter = closes >> bit;
-        if (closesAfter != 0) {
-            const auto length = static_cast<std::uint32_t>(std::countr_zero(closesAfter));
-            tags[size] = {base + bit, base + bit + length};
-            lengths[size] = lengthByte(length);
-        } else {
-            firstWaiting = std::min(firstWaiting, size);
-            tags[size] = {base + bit, kNoEnd};
-            lengths[size] = kLongTag;
+        // The opens after the block's last ">" wait for one in a later block.
+        std::size_t firstWaiting = kNoEnd;
+        for (std::uint32_t opens = block.opens; opens != 0; opens &= opens - 1) {
+            const auto bit = static_cast<std::uint32_t>(std::countr_zero(opens));
+            const std::uint32_t closesAfter = block.closes >> bit;
+            if (closesAfter != 0) {
+                const auto length = static_cast<std::uint32_t>(std::countr_zero(closesAfter));
+                tags[size] = {base + bit, base + bit + length};
+                lengths[size] = lengthByte(length);
+            } else {
+                firstWaiting = std::min(firstWaiting, size);
+                tags[size] = {base + bit, kNoEnd};
+                lengths[size] = kLongTag;
+            }
+            ++size;
         }
-        ++size;
-    }
-    if (closes != 0) {
-        waiting = std::min(firstWaiting, size);
+        if (block.closes != 0) {
+            waiting = std::min(firstWaiting, size);
+        }
     }
     m_size = size;
-    m_waiting = waiting;
 }
 
 std::size_t XmlTags::searchLength(std::size_t from, std::size_t to, std::size_t a,

@@ -49,16 +49,10 @@ private:
     }
 
     XmlTags(std::string_view text, std::size_t openCount);
-    // Adds the tags of sixteen bytes of text from base on, given as bit masks of their "<" and
-    // ">" with the first byte in the lowest bit.
-    void addBlock(std::uint32_t base, std::uint32_t opens, std::uint32_t closes);
     std::size_t searchLength(std::size_t from, std::size_t to, std::size_t a, std::size_t b) const;
 
     std::string_view m_text;
     std::size_t m_size = 0;
-    // Tags written inside one another share their ">": the tags from this index on still wait
-    // for theirs.
-    std::size_t m_waiting = 0;
     // Allocated once for every "<" of the text and filled without a check per tag.
     std::unique_ptr<Tag[]> m_tags;
     // Each tag's length in a byte, so that a search for tags of one length reads an eighth of

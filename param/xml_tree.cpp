@@ -13,6 +13,11 @@ namespace {
 // at most 17 entries, stay without an index.
 constexpr std::uint32_t kIndexedFrom = 32;
 
+std::uint64_t nameBit(std::string_view name) {
+    const auto first = name.empty() ? 0U : static_cast<unsigned char>(name.front());
+    return std::uint64_t{1} << ((name.size() * 7 + first) % 64);
+}
+
 } // namespace
 
 XmlTree::XmlTree() : m_nodes(1) {}
@@ -48,21 +53,26 @@ XmlId XmlTree::AddNode(XmlId parent, std::string_view name, std::string_view att
 }
 
 void XmlTree::SetNode(std::string_view name, std::string_view attributeText) {
+    if (m_text.holds(name) || m_text.holds(attributeText)) {
+        // Adding may move the pool and these texts with it.
+        SetNode(std::string(name), std::string(attributeText));
+        return;
+    }
     restore(m_nodes[kRoot].name, name);
     restore(m_nodes[kRoot].attributeText, attributeText);
 }
 
 void XmlTree::SetElement(XmlId node, std::string_view name, std::string_view value,
                          std::string_view attributeText) {
+    if (m_text.holds(name) || m_text.holds(value) || m_text.holds(attributeText)) {
+        // Adding may move the pool and these texts with it.
+        SetElement(node, std::string(name), std::string(value), std::string(attributeText));
+        return;
+    }
     const XmlId found = findEntry(node, name);
     if (found != kNoXmlId) {
         restore(m_entries[found].value, value);
         restore(m_entries[found].attributeText, attributeText);
-        return;
-    }
-    if (m_text.holds(name) || m_text.holds(value) || m_text.holds(attributeText)) {
-        // Adding may move the pool and these texts with it.
-        SetElement(node, std::string(name), std::string(value), std::string(attributeText));
         return;
     }
     const auto id = static_cast<XmlId>(m_entries.size());
@@ -71,6 +81,7 @@ void XmlTree::SetElement(XmlId node, std::string_view name, std::string_view val
                          m_text.addReserved(attributeText), kNoXmlId});
 
     NodeRecord& nodeRecord = m_nodes[node];
+    nodeRecord.entryNameBits |= nameBit(name);
     if (nodeRecord.lastEntry == kNoXmlId) {
         nodeRecord.firstEntry = id;
     } else {
@@ -99,6 +110,9 @@ void XmlTree::Clear() {
 
 XmlId XmlTree::findEntry(XmlId node, std::string_view name) const {
     const NodeRecord& record = m_nodes[node];
+    if ((record.entryNameBits & nameBit(name)) == 0) {
+        return kNoXmlId;
+    }
     if (record.entryCount >= kIndexedFrom) {
         return m_entryIndexes.at(node).find(name);
     }
@@ -151,11 +165,6 @@ const NameIndex& XmlTree::childIndex(XmlId node) const {
 void XmlTree::restore(TextRef& ref, std::string_view text) {
     if (text.size() <= ref.length) {
         m_text.overwrite(ref, text);
-        return;
-    }
-    if (m_text.holds(text)) {
-        // Adding may move the pool and the text with it.
-        restore(ref, std::string(text));
         return;
     }
     m_text.reserveMore(text.size());

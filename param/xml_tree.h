@@ -31,6 +31,9 @@ public:
     struct NodeRecord {
         TextRef name;
         TextRef attributeText;
+        // A bit for each length and first byte of the entry names, so that most searches for a
+        // name the node lacks, as every entry added while reading is, end without a walk.
+        std::uint64_t entryNameBits = 0;
         XmlId firstEntry = kNoXmlId;
         XmlId lastEntry = kNoXmlId;
         std::uint32_t entryCount = 0;
@@ -76,7 +79,7 @@ private:
     // Whether the stored text is the name.
     bool named(TextRef stored, std::string_view name) const;
     // Puts the text where the old one stood when it fits, so that setting a value again and again
-    // does not grow the tree.
+    // does not grow the tree. The text may be the tree's own only if it fits.
     void restore(TextRef& ref, std::string_view text);
     const NameIndex& childIndex(XmlId node) const;
 

@@ -2,6 +2,7 @@
 #include "test_support.h"
 
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -255,6 +256,20 @@ TEST_F(ParamFileTest, TellsAMissingFileFromOneThatCannotBeReadAndLeavesTheTreeAs
     const FileResult folder = io.ReadFile(file("folder.xml"));
     EXPECT_EQ(folder.status, FileResult::Status::kFailed);
     EXPECT_EQ(folder.reason, "Is a directory");
+    EXPECT_EQ(writtenText(io), before);
+}
+
+TEST_F(ParamFileTest, RefusesAFileTooLargeForTheReaderBeforeReadingIt) {
+    ParamIO io;
+    io.SetValue("P:N:V", "kept");
+    const std::string before = writtenText(io);
+    { std::ofstream(file("huge.xml")) << "<P>"; }
+    // Sparse: the file system holds almost nothing of it.
+    fs::resize_file(file("huge.xml"), std::uintmax_t{5} << 30);
+
+    const FileResult result = io.ReadFile(file("huge.xml"));
+    EXPECT_EQ(result.status, FileResult::Status::kFailed);
+    EXPECT_EQ(result.reason, "File too large");
     EXPECT_EQ(writtenText(io), before);
 }
 
