@@ -10,21 +10,29 @@ namespace orvex {
 // more than the work: up to sixteen bytes are handled as two overlapping words, and no byte
 // outside the given ranges is read or written.
 
+// The first and the last word of size bytes, which overlap when size is less than two words.
+template <typename Word> struct Ends {
+    Word head;
+    Word tail;
+
+    Ends(const char* bytes, std::size_t size) {
+        std::memcpy(&head, bytes, sizeof(Word));
+        std::memcpy(&tail, bytes + size - sizeof(Word), sizeof(Word));
+    }
+    void store(char* bytes, std::size_t size) const {
+        std::memcpy(bytes, &head, sizeof(Word));
+        std::memcpy(bytes + size - sizeof(Word), &tail, sizeof(Word));
+    }
+    bool operator==(const Ends& other) const {
+        return ((head ^ other.head) | (tail ^ other.tail)) == 0;
+    }
+};
+
 inline void copyShort(char* to, const char* from, std::size_t size) {
     if (size >= 8 && size <= 16) {
-        std::uint64_t head;
-        std::uint64_t tail;
-        std::memcpy(&head, from, 8);
-        std::memcpy(&tail, from + size - 8, 8);
-        std::memcpy(to, &head, 8);
-        std::memcpy(to + size - 8, &tail, 8);
+        Ends<std::uint64_t>(from, size).store(to, size);
     } else if (size >= 4 && size < 8) {
-        std::uint32_t head;
-        std::uint32_t tail;
-        std::memcpy(&head, from, 4);
-        std::memcpy(&tail, from + size - 4, 4);
-        std::memcpy(to, &head, 4);
-        std::memcpy(to + size - 4, &tail, 4);
+        Ends<std::uint32_t>(from, size).store(to, size);
     } else if (size < 4) {
         for (std::size_t i = 0; i < size; ++i) {
             to[i] = from[i];
@@ -36,26 +44,10 @@ inline void copyShort(char* to, const char* from, std::size_t size) {
 
 inline bool equalShort(const char* a, const char* b, std::size_t size) {
     if (size >= 8 && size <= 16) {
-        std::uint64_t headA;
-        std::uint64_t headB;
-        std::uint64_t tailA;
-        std::uint64_t tailB;
-        std::memcpy(&headA, a, 8);
-        std::memcpy(&headB, b, 8);
-        std::memcpy(&tailA, a + size - 8, 8);
-        std::memcpy(&tailB, b + size - 8, 8);
-        return ((headA ^ headB) | (tailA ^ tailB)) == 0;
+        return Ends<std::uint64_t>(a, size) == Ends<std::uint64_t>(b, size);
     }
     if (size >= 4 && size < 8) {
-        std::uint32_t headA;
-        std::uint32_t headB;
-        std::uint32_t tailA;
-        std::uint32_t tailB;
-        std::memcpy(&headA, a, 4);
-        std::memcpy(&headB, b, 4);
-        std::memcpy(&tailA, a + size - 4, 4);
-        std::memcpy(&tailB, b + size - 4, 4);
-        return ((headA ^ headB) | (tailA ^ tailB)) == 0;
+        return Ends<std::uint32_t>(a, size) == Ends<std::uint32_t>(b, size);
     }
     if (size < 4) {
         for (std::size_t i = 0; i < size; ++i) {

@@ -17,7 +17,7 @@ void walk(const XmlTree& tree, XmlId top, Open open, Close close) {
     };
     std::vector<Frame> frames;
     open(top, std::size_t{0});
-    frames.push_back({top, tree.nodeRecord(top).firstChild});
+    frames.push_back({top, tree.nodeRecord(top).children.first});
     while (!frames.empty()) {
         Frame& frame = frames.back();
         if (frame.nextChild == kNoXmlId) {
@@ -28,7 +28,7 @@ void walk(const XmlTree& tree, XmlId top, Open open, Close close) {
         const XmlId child = frame.nextChild;
         frame.nextChild = tree.nodeRecord(child).nextSibling;
         open(child, frames.size());
-        frames.push_back({child, tree.nodeRecord(child).firstChild});
+        frames.push_back({child, tree.nodeRecord(child).children.first});
     }
 }
 

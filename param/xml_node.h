@@ -96,10 +96,10 @@ public:
     std::string_view name() const { return m_tree->text(record().name); }
     std::string_view attributeText() const { return m_tree->text(record().attributeText); }
     Chain<EntryLinks> entries() const {
-        return {*m_tree, record().firstEntry, record().entryCount};
+        return {*m_tree, record().entries.first, record().entries.count};
     }
     Chain<ChildLinks> children() const {
-        return {*m_tree, record().firstChild, record().childCount};
+        return {*m_tree, record().children.first, record().children.count};
     }
 
     // Leaves the output untouched and returns false when no entry has that name.

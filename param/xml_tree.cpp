@@ -18,6 +18,18 @@ std::uint64_t nameBit(std::string_view name) {
     return std::uint64_t{1} << ((name.size() * 7 + first) % 64);
 }
 
+// Appends the record with that id, the last of its list, to the chain.
+template <typename Record>
+void append(std::vector<Record>& list, XmlTree::Chain& chain, XmlId id, XmlId Record::*next) {
+    if (chain.last == kNoXmlId) {
+        chain.first = id;
+    } else {
+        list[chain.last].*next = id;
+    }
+    chain.last = id;
+    ++chain.count;
+}
+
 } // namespace
 
 XmlTree::XmlTree() : m_nodes(1) {}
@@ -38,14 +50,7 @@ XmlId XmlTree::AddNode(XmlId parent, std::string_view name, std::string_view att
     record.attributeText = m_text.addReserved(attributeText);
     m_nodes.push_back(record);
 
-    NodeRecord& parentRecord = m_nodes[parent];
-    if (parentRecord.lastChild == kNoXmlId) {
-        parentRecord.firstChild = id;
-    } else {
-        m_nodes[parentRecord.lastChild].nextSibling = id;
-    }
-    parentRecord.lastChild = id;
-    ++parentRecord.childCount;
+    append(m_nodes, m_nodes[parent].children, id, &NodeRecord::nextSibling);
     if (const auto index = m_childIndexes.find(parent); index != m_childIndexes.end()) {
         index->second.add(name, id);
     }
@@ -82,20 +87,14 @@ void XmlTree::SetElement(XmlId node, std::string_view name, std::string_view val
 
     NodeRecord& nodeRecord = m_nodes[node];
     nodeRecord.entryNameBits |= nameBit(name);
-    if (nodeRecord.lastEntry == kNoXmlId) {
-        nodeRecord.firstEntry = id;
-    } else {
-        m_entries[nodeRecord.lastEntry].next = id;
-    }
-    nodeRecord.lastEntry = id;
-    ++nodeRecord.entryCount;
-    if (nodeRecord.entryCount == kIndexedFrom) {
+    append(m_entries, nodeRecord.entries, id, &EntryRecord::next);
+    if (nodeRecord.entries.count == kIndexedFrom) {
         NameIndex& index = m_entryIndexes[node];
-        for (XmlId entry = nodeRecord.firstEntry; entry != kNoXmlId;
+        for (XmlId entry = nodeRecord.entries.first; entry != kNoXmlId;
              entry = m_entries[entry].next) {
             index.add(text(m_entries[entry].name), entry);
         }
-    } else if (nodeRecord.entryCount > kIndexedFrom) {
+    } else if (nodeRecord.entries.count > kIndexedFrom) {
         m_entryIndexes[node].add(name, id);
     }
 }
@@ -113,10 +112,10 @@ XmlId XmlTree::findEntry(XmlId node, std::string_view name) const {
     if ((record.entryNameBits & nameBit(name)) == 0) {
         return kNoXmlId;
     }
-    if (record.entryCount >= kIndexedFrom) {
+    if (record.entries.count >= kIndexedFrom) {
         return m_entryIndexes.at(node).find(name);
     }
-    for (XmlId entry = record.firstEntry; entry != kNoXmlId; entry = m_entries[entry].next) {
+    for (XmlId entry = record.entries.first; entry != kNoXmlId; entry = m_entries[entry].next) {
         if (named(m_entries[entry].name, name)) {
             return entry;
         }
@@ -126,10 +125,11 @@ XmlId XmlTree::findEntry(XmlId node, std::string_view name) const {
 
 XmlId XmlTree::findChild(XmlId node, std::string_view name) const {
     const NodeRecord& record = m_nodes[node];
-    if (record.childCount >= kIndexedFrom) {
+    if (record.children.count >= kIndexedFrom) {
         return childIndex(node).find(name);
     }
-    for (XmlId child = record.firstChild; child != kNoXmlId; child = m_nodes[child].nextSibling) {
+    for (XmlId child = record.children.first; child != kNoXmlId;
+         child = m_nodes[child].nextSibling) {
         if (named(m_nodes[child].name, name)) {
             return child;
         }
@@ -154,7 +154,7 @@ bool XmlTree::named(TextRef stored, std::string_view name) const {
 const NameIndex& XmlTree::childIndex(XmlId node) const {
     const auto [index, made] = m_childIndexes.try_emplace(node);
     if (made) {
-        for (XmlId child = m_nodes[node].firstChild; child != kNoXmlId;
+        for (XmlId child = m_nodes[node].children.first; child != kNoXmlId;
              child = m_nodes[child].nextSibling) {
             index->second.add(text(m_nodes[child].name), child);
         }

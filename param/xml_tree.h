@@ -28,18 +28,20 @@ public:
 
     // Where one text of the tree stands in its text list.
     using TextRef = TextPool::Ref;
+    // The entries or the children of one node, chained in order through their records.
+    struct Chain {
+        XmlId first = kNoXmlId;
+        XmlId last = kNoXmlId;
+        std::uint32_t count = 0;
+    };
     struct NodeRecord {
         TextRef name;
         TextRef attributeText;
         // A bit for each length and first byte of the entry names, so that most searches for a
         // name the node lacks, as every entry added while reading is, end without a walk.
         std::uint64_t entryNameBits = 0;
-        XmlId firstEntry = kNoXmlId;
-        XmlId lastEntry = kNoXmlId;
-        std::uint32_t entryCount = 0;
-        XmlId firstChild = kNoXmlId;
-        XmlId lastChild = kNoXmlId;
-        std::uint32_t childCount = 0;
+        Chain entries;
+        Chain children;
         XmlId nextSibling = kNoXmlId;
     };
     struct EntryRecord {
