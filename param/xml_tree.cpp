@@ -3,6 +3,7 @@
 #include "param/short_bytes.h"
 #include "param/xml_node.h"
 
+#include <algorithm>
 #include <string>
 
 namespace orvex {
@@ -138,10 +139,14 @@ XmlId XmlTree::findChild(XmlId node, std::string_view name) const {
 }
 
 void XmlTree::reserveForText(std::size_t textSize) {
+    // Far more than the largest playlist: past it the lists grow as they fill, rather than
+    // claiming memory in proportion to a huge text that may hold little.
+    constexpr std::size_t kReservedUpTo = std::size_t{16} << 20;
+    const std::size_t basis = std::min(textSize, kReservedUpTo);
     // What a playlist takes per byte of its text, give or take a little.
-    m_entries.reserve(textSize / 32);
-    m_nodes.reserve(textSize / 128);
-    m_text.reserveMore(textSize / 2);
+    m_entries.reserve(basis / 32);
+    m_nodes.reserve(basis / 128);
+    m_text.reserveMore(basis / 2);
 }
 
 bool XmlTree::named(TextRef stored, std::string_view name) const {
