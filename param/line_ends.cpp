@@ -7,7 +7,12 @@ namespace orvex {
 
 std::string toFileLineEnds(std::string_view text) {
     std::string result;
-    result.reserve(text.size() + text.size() / 16);
+    appendFileLineEnds(result, text);
+    return result;
+}
+
+void appendFileLineEnds(std::string& result, std::string_view text) {
+    result.reserve(result.size() + text.size() + text.size() / 16);
     for (std::size_t lineFeed = text.find('\n'); lineFeed != std::string_view::npos;
          lineFeed = text.find('\n')) {
         result.append(text.substr(0, lineFeed));
@@ -15,7 +20,6 @@ std::string toFileLineEnds(std::string_view text) {
         text.remove_prefix(lineFeed + 1);
     }
     result.append(text);
-    return result;
 }
 
 std::string fromFileLineEnds(std::string_view text) {

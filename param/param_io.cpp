@@ -34,9 +34,8 @@ bool ParamIO::GetValueOr(std::string_view path, std::string& output,
 }
 
 FileResult ParamIO::WriteFile(const std::filesystem::path& fileName) const {
-    std::string text;
-    m_notify.appendTree(text);
-    return replaceTextFile(fileName, text);
+    return replaceTextFile(fileName,
+                           [this](const TextPieces& write) { m_notify.writePieces(write); });
 }
 
 FileResult ParamIO::ReadFile(const std::filesystem::path& fileName) {

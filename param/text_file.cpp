@@ -75,7 +75,7 @@ int writeAll(int fd, std::string_view bytes) {
         }
         bytes.remove_prefix(static_cast<std::size_t>(count));
     }
-    return ::fsync(fd) == 0 ? 0 : errno;
+    return 0;
 }
 
 // The mode a new file gets from the process's umask, read without changing it for good.
@@ -113,7 +113,8 @@ FileResult readTextFile(const std::filesystem::path& path, std::string& text, st
     return {};
 }
 
-FileResult replaceTextFile(const std::filesystem::path& path, std::string_view text) {
+FileResult replaceTextFile(const std::filesystem::path& path,
+                           const std::function<void(const TextPieces& write)>& produce) {
     struct stat target {};
     const bool exists = ::stat(path.c_str(), &target) == 0;
     if (exists) {
@@ -132,7 +133,23 @@ FileResult replaceTextFile(const std::filesystem::path& path, std::string_view t
     const mode_t mode = exists ? static_cast<mode_t>(target.st_mode & 07777) : newFileMode();
     int error = ::fchmod(file.get(), mode) == 0 ? 0 : errno;
     if (error == 0) {
-        error = writeAll(file.get(), toFileLineEnds(text));
+        std::string converted;
+        const TextPieces write = [&](std::string_view piece) {
+            if (error == 0) {
+                converted.clear();
+                appendFileLineEnds(converted, piece);
+                error = writeAll(file.get(), converted);
+            }
+        };
+        try {
+            produce(write);
+        } catch (...) {
+            ::unlink(temporary.c_str());
+            throw;
+        }
+    }
+    if (error == 0 && ::fsync(file.get()) != 0) {
+        error = errno;
     }
     if (const int closeError = file.close(); error == 0) {
         error = closeError;

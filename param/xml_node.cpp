@@ -73,21 +73,19 @@ void XML_Node::WriteTree(std::ostream& out) const {
     });
 }
 
-void XML_Node::appendTree(std::string& text) const {
-    // Growing a text of megabytes step by step copied it over and over.
-    std::size_t size = 0;
-    walk(
-        *m_tree, m_id,
-        [&](XmlId node, std::size_t depth) {
-            // The opening and the closing line, each with its indentation, brackets and line end.
-            size += 2 * (depth + m_tree->nodeRecord(node).name.length) + 7;
-            for (const Entry& entry : XML_Node(*m_tree, node).entries()) {
-                size += depth + 2 * entry.name.size() + entry.element.value.size() + 7;
-            }
-        },
-        [](XmlId, std::size_t) {});
-    text.reserve(text.size() + size);
-    appendLines(text, [](std::string&) {});
+void XML_Node::writePieces(const TextPieces& write) const {
+    // Big enough that each piece costs little to hand on, small enough to stay in the cache;
+    // the whole text of a full sequence would take three fresh megabytes on every save.
+    constexpr std::size_t kPiece = 16384;
+    std::string piece;
+    piece.reserve(2 * kPiece);
+    appendLines(piece, [&write](std::string& text) {
+        if (text.size() >= kPiece) {
+            write(text);
+            text.clear();
+        }
+    });
+    write(piece);
 }
 
 // Appends to a text rather than inserting into a stream: each insertion pays for a stream sentry,

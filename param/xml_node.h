@@ -1,5 +1,6 @@
 #pragma once
 
+#include "param/text_pieces.h"
 #include "param/xml_tree.h"
 
 #include <cstddef>
@@ -110,8 +111,8 @@ public:
 
     // Writes the node and its subtree as tab-indented XML text with LF line ends.
     void WriteTree(std::ostream& out) const;
-    // The same text, appended to the given one.
-    void appendTree(std::string& text) const;
+    // The same text, handed on in pieces of some sixteen thousand bytes.
+    void writePieces(const TextPieces& write) const;
 
     // The same node of the same tree.
     friend bool operator==(const XML_Node& a, const XML_Node& b) {

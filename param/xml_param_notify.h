@@ -58,7 +58,7 @@ public:
     // Prepares for reading a text of that many bytes.
     void reserveForText(std::size_t textSize) { m_tree.reserveForText(textSize); }
     void WriteTree(std::ostream& out) const;
-    void appendTree(std::string& text) const { root().appendTree(text); }
+    void writePieces(const TextPieces& write) const { root().writePieces(write); }
 
     XML_Node root() const { return m_tree.root(); }
     const XmlTree& tree() const { return m_tree; }

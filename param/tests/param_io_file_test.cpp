@@ -1,4 +1,5 @@
 #include "param/param_io.h"
+#include "param/text_file.h"
 #include "test_support.h"
 
 #include <csignal>
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <new>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -214,6 +216,20 @@ TEST_F(ParamFileTest, AWriteThatFailsPartWayKeepsTheOldFile) {
     }
     EXPECT_EQ(result.status, FileResult::Status::kFailed);
     EXPECT_EQ(result.reason, "File too large");
+    EXPECT_EQ(bytesOf(file("playlist.xml")), old);
+    EXPECT_EQ(filesInFolder(), 1U);
+}
+
+TEST_F(ParamFileTest, AWriteCutShortByAnExceptionKeepsTheOldFileAndLeavesNothingBehind) {
+    const std::string old = "<P>\r\n</P>\r\n";
+    putBytes(file("playlist.xml"), old);
+
+    EXPECT_THROW(replaceTextFile(file("playlist.xml"),
+                                 [](const TextPieces& write) {
+                                     write(std::string(100000, 'x'));
+                                     throw std::bad_alloc();
+                                 }),
+                 std::bad_alloc);
     EXPECT_EQ(bytesOf(file("playlist.xml")), old);
     EXPECT_EQ(filesInFolder(), 1U);
 }
