@@ -21,7 +21,7 @@ std::uint64_t nameBit(std::string_view name) {
 
 // Appends the record with that id, the last of its list, to the chain.
 template <typename Record>
-void append(std::vector<Record>& list, XmlTree::Chain& chain, XmlId id, XmlId Record::*next) {
+void append(BlockList<Record>& list, XmlTree::Chain& chain, XmlId id, XmlId Record::*next) {
     if (chain.last == kNoXmlId) {
         chain.first = id;
     } else {
@@ -33,7 +33,9 @@ void append(std::vector<Record>& list, XmlTree::Chain& chain, XmlId id, XmlId Re
 
 } // namespace
 
-XmlTree::XmlTree() : m_nodes(1) {}
+XmlTree::XmlTree() {
+    m_nodes.push_back(NodeRecord{});
+}
 
 XML_Node XmlTree::root() const {
     return XML_Node(*this, kRoot);
@@ -101,7 +103,8 @@ void XmlTree::SetElement(XmlId node, std::string_view name, std::string_view val
 }
 
 void XmlTree::Clear() {
-    m_nodes.assign(1, NodeRecord{});
+    m_nodes.clear();
+    m_nodes.push_back(NodeRecord{});
     m_entries.clear();
     m_text.clear();
     m_entryIndexes.clear();
@@ -144,8 +147,6 @@ void XmlTree::reserveForText(std::size_t textSize) {
     constexpr std::size_t kReservedUpTo = std::size_t{16} << 20;
     const std::size_t basis = std::min(textSize, kReservedUpTo);
     // What a playlist takes per byte of its text, give or take a little.
-    m_entries.reserve(basis / 32);
-    m_nodes.reserve(basis / 128);
     m_text.reserveMore(basis / 2);
 }
 

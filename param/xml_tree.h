@@ -1,5 +1,6 @@
 #pragma once
 
+#include "param/block_list.h"
 #include "param/name_index.h"
 #include "param/text_pool.h"
 
@@ -85,8 +86,8 @@ private:
     void restore(TextRef& ref, std::string_view text);
     const NameIndex& childIndex(XmlId node) const;
 
-    std::vector<NodeRecord> m_nodes;
-    std::vector<EntryRecord> m_entries;
+    BlockList<NodeRecord> m_nodes;
+    BlockList<EntryRecord> m_entries;
     TextPool m_text;
     // First ids by name, for nodes with many entries (kept from the start, as every entry set
     // searches them) and for nodes with many children (made at the first search, as a read adds
