@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 namespace orvex {
 
@@ -20,8 +19,8 @@ inline constexpr XmlId kNoXmlId = static_cast<XmlId>(-1);
 // One parameter tree: named entries in first-set order and child nodes in the order they were
 // added, down from one root. Every node, every entry and every text of the tree lives in one of
 // three lists, each node chaining its entries and its children in order, so that building or
-// freeing a tree of a hundred thousand values costs a few dozen allocations rather than one or
-// more per node. A plain value type: a copy holds the whole tree. Searches by name always find
+// freeing a tree of a hundred thousand values costs some dozens of allocations rather than one
+// or more per node. A plain value type: a copy holds the whole tree. Searches by name always find
 // the first entry or child of that name.
 class XmlTree {
 public:
