@@ -33,63 +33,70 @@ XmlParser::XmlParser(const XmlTags& tags, std::size_t spanStart, std::size_t spa
       m_endTag(endTag) {}
 
 bool XmlParser::ParseElement() {
-    m_offsets = Offsets{};
+    // Filled here and stored once: the parts of the last element stay readable after a failure.
+    Offsets offsets;
+    offsets.tagStart = offsets.tagEnd = offsets.closeStart = offsets.closeEnd = at(m_cursor);
     m_declaration = false;
     m_valueHoldsTag = false;
-    m_offsets.tagStart = m_offsets.tagEnd = m_offsets.closeStart = m_offsets.closeEnd =
-        at(m_cursor);
 
     const std::size_t spanEnd = m_spanStart + m_span.size();
     const std::size_t first = m_nextTag;
     if (first == m_endTag || m_tags[first].end == XmlTags::kNoEnd || m_tags[first].end >= spanEnd) {
+        m_offsets = offsets;
         return false;
     }
+    const char* const span = m_span.data();
     const std::size_t tagStart = m_tags[first].start - m_spanStart;
     const std::size_t tagEnd = m_tags[first].end - m_spanStart;
-    m_offsets.tagStart = at(tagStart);
-    m_offsets.tagEnd = at(tagEnd);
-    const bool selfClosing = m_span[tagEnd - 1] == '/';
+    offsets.tagStart = at(tagStart);
+    offsets.tagEnd = at(tagEnd);
+    const bool selfClosing = span[tagEnd - 1] == '/';
 
     // Only a space ends a name early: a tab or line break after it stays part of the name.
     const std::size_t nameStart = tagStart + 1;
     const std::size_t nameLimit = selfClosing ? tagEnd - 1 : tagEnd;
-    const void* const space = std::memchr(m_span.data() + nameStart, ' ', nameLimit - nameStart);
+    const void* const space = std::memchr(span + nameStart, ' ', nameLimit - nameStart);
     const std::size_t nameStop =
-        space == nullptr
-            ? nameLimit
-            : static_cast<std::size_t>(static_cast<const char*>(space) - m_span.data());
+        space == nullptr ? nameLimit
+                         : static_cast<std::size_t>(static_cast<const char*>(space) - span);
     const std::size_t nameLength = nameStop - nameStart;
-    m_offsets.nameStart = at(nameStart);
-    m_offsets.nameEnd = at(nameStop) - 1;
+    offsets.nameStart = at(nameStart);
+    offsets.nameEnd = at(nameStop) - 1;
 
     const std::size_t tagLength = tagEnd - tagStart + 1;
     if (nameLength > 0 && tagLength > nameLength + 3) {
-        m_offsets.attributeStart = at(nameStop + 1);
-        m_offsets.attributeEnd = at(selfClosing ? tagEnd - 2 : tagEnd - 1);
+        offsets.attributeStart = at(nameStop + 1);
+        offsets.attributeEnd = at(selfClosing ? tagEnd - 2 : tagEnd - 1);
     }
 
-    const std::string_view tagName = name();
-    m_declaration = tagName.starts_with(kDeclarationPrefix) || tagName.starts_with(kCommentPrefix);
+    const std::string_view elementName(span + nameStart, nameLength);
+    // Both kinds start with a byte no ordinary name does, which spares the comparisons.
+    m_declaration =
+        nameLength >= kCommentPrefix.size() &&
+        (elementName.front() == '?' || elementName.front() == '!') &&
+        (elementName.starts_with(kDeclarationPrefix) || elementName.starts_with(kCommentPrefix));
     const std::size_t afterTag = tagAfter(first, m_tags[first].end);
     if (selfClosing || m_declaration) {
+        m_offsets = offsets;
         m_cursor = tagEnd + 1;
         m_nextTag = afterTag;
         return true;
     }
 
     m_valueFirstTag = afterTag;
-    const std::string_view elementName = m_span.substr(nameStart, nameLength);
     const std::size_t close =
         closesAt(elementName, afterTag) ? closeWithin(afterTag) : findClose(elementName, afterTag);
     if (close == kNoTag) {
+        m_offsets = offsets;
         return false;
     }
     const std::size_t closeStart = m_tags[close].start - m_spanStart;
     const std::size_t closeEnd = m_tags[close].end - m_spanStart;
-    m_offsets.closeStart = at(closeStart);
-    m_offsets.closeEnd = at(closeEnd);
-    m_offsets.valueStart = at(tagEnd + 1);
-    m_offsets.valueEnd = at(closeStart) - 1;
+    offsets.closeStart = at(closeStart);
+    offsets.closeEnd = at(closeEnd);
+    offsets.valueStart = at(tagEnd + 1);
+    offsets.valueEnd = at(closeStart) - 1;
+    m_offsets = offsets;
     // Every "<" starts a tag, so the value holds one exactly when a tag starts between the two.
     m_valueHoldsTag = afterTag != close;
     m_valueEndTag = close;
