@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <memory>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace orvex {
@@ -27,8 +28,17 @@ public:
         }
         return *this;
     }
-    BlockList(BlockList&&) noexcept = default;
-    BlockList& operator=(BlockList&&) noexcept = default;
+    // A list moved from is empty.
+    BlockList(BlockList&& other) noexcept
+        : m_blocks(std::move(other.m_blocks)), m_size(std::exchange(other.m_size, 0)) {
+        other.m_blocks.clear();
+    }
+    BlockList& operator=(BlockList&& other) noexcept {
+        m_blocks = std::move(other.m_blocks);
+        m_size = std::exchange(other.m_size, 0);
+        other.m_blocks.clear();
+        return *this;
+    }
     ~BlockList() = default;
 
     Record& operator[](std::size_t index) { return m_blocks[index / kBlock][index % kBlock]; }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace orvex {
 
@@ -23,8 +24,16 @@ public:
     TextPool() = default;
     TextPool(const TextPool& other);
     TextPool& operator=(const TextPool& other);
-    TextPool(TextPool&&) noexcept = default;
-    TextPool& operator=(TextPool&&) noexcept = default;
+    // A pool moved from is empty.
+    TextPool(TextPool&& other) noexcept
+        : m_bytes(std::move(other.m_bytes)), m_size(std::exchange(other.m_size, 0)),
+          m_capacity(std::exchange(other.m_capacity, 0)) {}
+    TextPool& operator=(TextPool&& other) noexcept {
+        m_bytes = std::move(other.m_bytes);
+        m_size = std::exchange(other.m_size, 0);
+        m_capacity = std::exchange(other.m_capacity, 0);
+        return *this;
+    }
     ~TextPool() = default;
 
     std::string_view text(Ref ref) const { return {m_bytes.get() + ref.offset, ref.length}; }

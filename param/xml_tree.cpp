@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace orvex {
 
@@ -35,6 +36,25 @@ void append(BlockList<Record>& list, XmlTree::Chain& chain, XmlId id, XmlId Reco
 
 XmlTree::XmlTree() {
     m_nodes.push_back(NodeRecord{});
+}
+
+XmlTree::XmlTree(XmlTree&& other)
+    : m_nodes(std::move(other.m_nodes)), m_entries(std::move(other.m_entries)),
+      m_text(std::move(other.m_text)), m_entryIndexes(std::move(other.m_entryIndexes)),
+      m_childIndexes(std::move(other.m_childIndexes)) {
+    other.Clear();
+}
+
+XmlTree& XmlTree::operator=(XmlTree&& other) {
+    if (this != &other) {
+        m_nodes = std::move(other.m_nodes);
+        m_entries = std::move(other.m_entries);
+        m_text = std::move(other.m_text);
+        m_entryIndexes = std::move(other.m_entryIndexes);
+        m_childIndexes = std::move(other.m_childIndexes);
+        other.Clear();
+    }
+    return *this;
 }
 
 XML_Node XmlTree::root() const {

@@ -53,6 +53,12 @@ public:
 
     // An empty, unnamed root.
     XmlTree();
+    XmlTree(const XmlTree&) = default;
+    XmlTree& operator=(const XmlTree&) = default;
+    // A tree moved from is left as a new one.
+    XmlTree(XmlTree&& other);
+    XmlTree& operator=(XmlTree&& other);
+    ~XmlTree() = default;
 
     XML_Node root() const;
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace orvex {
 namespace {
@@ -51,6 +52,24 @@ TEST(XmlTreeTest, ASetValueThatFitsTakesTheOldOnesPlace) {
     EXPECT_EQ(tree.root().findElement("A")->value, "");
     EXPECT_EQ(tree.root().findElement("B")->value, "next");
     EXPECT_EQ(tree.root().entries().size(), 2U);
+}
+
+TEST(XmlTreeTest, ATreeMovedFromIsLeftAsANewOne) {
+    XmlTree tree;
+    tree.SetNode("R", "");
+    tree.SetElement(tree.AddNode(XmlTree::kRoot, "C", ""), "E", "1", "");
+
+    XmlTree moved(std::move(tree));
+    XmlTree assigned;
+    assigned = std::move(moved);
+    for (XmlTree* left : {&tree, &moved}) {
+        EXPECT_EQ(left->root().name(), "");
+        EXPECT_TRUE(left->root().children().empty());
+        left->SetElement(XmlTree::kRoot, "Again", "usable", "");
+        EXPECT_EQ(left->root().findElement("Again")->value, "usable");
+    }
+    EXPECT_EQ(assigned.root().name(), "R");
+    EXPECT_EQ(assigned.root().findChild("C")->findElement("E")->value, "1");
 }
 
 TEST(XmlTreeTest, ClearLeavesAnUnnamedEmptyRoot) {
