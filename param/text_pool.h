@@ -37,7 +37,6 @@ public:
     ~TextPool() = default;
 
     std::string_view text(Ref ref) const { return {m_bytes.get() + ref.offset, ref.length}; }
-    std::size_t size() const { return m_size; }
 
     // Makes room for this many more bytes. Throws std::length_error past 4 GiB in all.
     void reserveMore(std::size_t count) {

@@ -43,8 +43,6 @@ public:
             Iterator() = default;
             Iterator(const XmlTree* tree, XmlId id) : m_tree(tree), m_id(id) {}
             value_type operator*() const { return Links::item(*m_tree, m_id); }
-            // kNoXmlId at the end.
-            XmlId id() const { return m_id; }
             Iterator& operator++() {
                 m_id = Links::next(*m_tree, m_id);
                 return *this;
@@ -93,7 +91,6 @@ public:
 
     XML_Node(const XmlTree& tree, XmlId id) : m_tree(&tree), m_id(id) {}
 
-    XmlId id() const { return m_id; }
     std::string_view name() const { return m_tree->text(record().name); }
     std::string_view attributeText() const { return m_tree->text(record().attributeText); }
     Chain<EntryLinks> entries() const {

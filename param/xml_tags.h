@@ -27,7 +27,6 @@ public:
     std::string_view text() const { return m_text; }
     std::size_t size() const { return m_size; }
     const Tag& operator[](std::size_t index) const { return m_tags[index]; }
-    const Tag* data() const { return m_tags.get(); }
     // The index of the first tag starting at or after pos; size() when there is none.
     std::size_t firstFrom(std::size_t pos) const;
     // The index of the first tag from from up to to (not included) that has an end and whose end
