@@ -176,11 +176,8 @@ TEST_F(PlaylistSaveTest, EachFieldTakesItsForm) {
 
 TEST_F(PlaylistSaveTest, TimesFollowTheRegionalClock) {
     AddLoop(sequence->loopTable)->TimeIni = encodeTime({14, 30, 0});
-    RegionalFormat twelveHour;
-    twelveHour.twelveHour = true;
-    twelveHour.hourLeadingZero = false;
-    twelveHour.amDesignator = "AM";
-    twelveHour.pmDesignator = "PM";
+    const RegionalFormat twelveHour{
+        .twelveHour = true, .hourLeadingZero = false, .amDesignator = "AM", .pmDesignator = "PM"};
     const auto io = std::make_unique<ParamIO>();
     WriteMainParams(*io, *sequence, twelveHour);
     EXPECT_EQ(value(*io, "PARAMS:LOOP0:TimeIni"), "2:30:00 PM");

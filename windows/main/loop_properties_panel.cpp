@@ -27,6 +27,11 @@ template <typename Field, typename Value> bool assign(Field& field, Value value)
     return changed;
 }
 
+// Both assignments run, as a function's arguments are all evaluated before its body.
+bool eitherChanged(bool first, bool second) {
+    return first || second;
+}
+
 bool assignText(Text64& field, const std::string& text) {
     const bool changed = textOf(field) != text;
     setText(field, text);
@@ -157,20 +162,20 @@ void TFormImageLoop::LoopPropertiesChange(LoopTag tag) {
         break;
     }
     case LoopTag::DateIni:
-        changed = assign(loop->DateIni, DateIni->value()) |
-                  assign(loop->bDateIni, flagOf(DateIni->isChecked()));
+        changed = eitherChanged(assign(loop->DateIni, DateIni->value()),
+                                assign(loop->bDateIni, flagOf(DateIni->isChecked())));
         break;
     case LoopTag::DateEnd:
-        changed = assign(loop->DateEnd, DateEnd->value()) |
-                  assign(loop->bDateEnd, flagOf(DateEnd->isChecked()));
+        changed = eitherChanged(assign(loop->DateEnd, DateEnd->value()),
+                                assign(loop->bDateEnd, flagOf(DateEnd->isChecked())));
         break;
     case LoopTag::TimeIni:
-        changed = assign(loop->TimeIni, TimeIni->value()) |
-                  assign(loop->bTimeIni, flagOf(TimeIni->isChecked()));
+        changed = eitherChanged(assign(loop->TimeIni, TimeIni->value()),
+                                assign(loop->bTimeIni, flagOf(TimeIni->isChecked())));
         break;
     case LoopTag::TimeEnd:
-        changed = assign(loop->TimeEnd, TimeEnd->value()) |
-                  assign(loop->bTimeEnd, flagOf(TimeEnd->isChecked()));
+        changed = eitherChanged(assign(loop->TimeEnd, TimeEnd->value()),
+                                assign(loop->bTimeEnd, flagOf(TimeEnd->isChecked())));
         break;
     case LoopTag::CheckWeekDay:
         changed = assign(loop->bWeekDay, flagOf(CB_WeekDay->isChecked()));
@@ -181,8 +186,8 @@ void TFormImageLoop::LoopPropertiesChange(LoopTag tag) {
         break;
     case LoopTag::CheckMonthDay:
         // The day the box shows becomes the loop's at once, as if it had just been typed.
-        changed = assign(loop->bMonthDay, flagOf(CB_MonthDay->isChecked())) |
-                  assign(loop->MonthDay, MonthDay->value());
+        changed = eitherChanged(assign(loop->bMonthDay, flagOf(CB_MonthDay->isChecked())),
+                                assign(loop->MonthDay, MonthDay->value()));
         MonthDay->setEnabled(CB_MonthDay->isChecked());
         break;
     case LoopTag::MonthDay:

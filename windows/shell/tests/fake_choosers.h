@@ -26,11 +26,11 @@ public:
 
 private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& replies) {
-        if (replies.empty()) {
-            return std::nullopt;
+        std::optional<QString> reply;
+        if (!replies.empty()) {
+            reply.swap(replies.front());
+            replies.pop_front();
         }
-        auto reply = replies.front();
-        replies.pop_front();
         return reply;
     }
 };
