@@ -9,5 +9,5 @@ case "$flavour" in
   test) dir=$root/build/test; flags=(-DCMAKE_BUILD_TYPE=Debug -DORVEX_SANITIZE=ON) ;;
   *) echo "usage: $0 [release|test]" >&2; exit 2 ;;
 esac
-cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}" >/dev/null
+cmake -S "$root" -B "$dir" -G Ninja -DORVEX_WERROR=ON "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
