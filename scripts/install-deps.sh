@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the editor needs to build, run and test,
+# Installs every Debian 12 package the editor needs to build, run, test and package,
 # and generates the locales the tests format dates under. Safe to run again.
 set -euo pipefail
 
 packages=(
   g++ clang cmake ninja-build pkg-config
   qt6-base-dev libjpeg62-turbo-dev
-  libgtest-dev libbenchmark-dev libpugixml-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   xvfb xauth locales tzdata fonts-dseg
+  desktop-file-utils appstream dpkg-dev file
 )
 locales_needed=(en_US.UTF-8 en_GB.UTF-8 es_ES.UTF-8 de_DE.UTF-8)
 
