@@ -1,6 +1,7 @@
 #include "windows/main/unit_image_loop.h"
 
 #include "model/store.h"
+#include "platform/startup_folder.h"
 #include "windows/config/unit_config.h"
 #include "windows/main/control_factory.h"
 #include "windows/main/decorative_badge.h"
@@ -11,12 +12,26 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace orvex {
+namespace {
+
+QString startupFolder() {
+    const auto local = [](const QString& path) {
+        return QFile::encodeName(path).toStdString();
+    };
+    return QFile::decodeName(startupSequenceFolder(local(QCoreApplication::applicationDirPath()),
+                                                   local(QDir::homePath()))
+                                 .c_str());
+}
+
+} // namespace
 
 TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, SequencePrompts& prompts,
                                QWidget* parent)
@@ -34,7 +49,7 @@ TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, SequenceP
     buildImageListGroup();
     buildBottomRow();
 
-    SetSequenceFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    SetSequenceFolder(startupFolder());
     clearSequence();
     ResetConfig(m_sequence.mainParams);
 
