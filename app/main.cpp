@@ -7,12 +7,29 @@
 #include "windows/shell/guarded_application.h"
 #include "windows/show_sequence/unit_show_sequence.h"
 
+#include <QIcon>
 #include <exception>
 #include <memory>
+
+namespace {
+
+// The theme's icon where the editor is installed; the built-in copy where it runs unpacked.
+QIcon applicationIcon() {
+    QIcon builtIn;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        builtIn.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    return QIcon::fromTheme(QStringLiteral("org.orvex.SequenceEditor"), builtIn);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     orvex::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvex Sequence Editor"));
+    // Lets the desktop match the windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvex.SequenceEditor"));
+    QApplication::setWindowIcon(applicationIcon());
     try {
         auto sequence = std::make_unique<orvex::Sequence>();
         orvex::QtChoosers choosers;
