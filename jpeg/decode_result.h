@@ -23,20 +23,35 @@ struct DecodeError {
     std::string message;
 };
 
-// Either a whole decoded picture or the reason there is none; never a partial picture.
-class DecodeResult {
-public:
-    // Implicit on purpose, so that a decoder can simply return an image or an error.
-    DecodeResult(RgbImage image) : m_value(std::move(image)) {}
-    DecodeResult(DecodeError error) : m_value(std::move(error)) {}
+// A picture's size in pixels, as its header gives it.
+struct ImageSize {
+    int width = 0;
+    int height = 0;
+};
 
-    bool ok() const { return std::holds_alternative<RgbImage>(m_value); }
+// Either the whole of what was asked for or the reason there is none; never a part of it.
+template <typename Value> class JpegResult {
+public:
+    // Implicit on purpose, so that a decoder can simply return a value or an error.
+    JpegResult(Value value) : m_value(std::move(value)) {}
+    JpegResult(DecodeError error) : m_value(std::move(error)) {}
+
+    bool ok() const { return std::holds_alternative<Value>(m_value); }
     // Throws std::bad_variant_access when called on the other alternative.
-    const RgbImage& image() const { return std::get<RgbImage>(m_value); }
+    const Value& value() const { return std::get<Value>(m_value); }
     const DecodeError& error() const { return std::get<DecodeError>(m_value); }
 
 private:
-    std::variant<RgbImage, DecodeError> m_value;
+    std::variant<Value, DecodeError> m_value;
 };
+
+// Either a whole decoded picture or the reason there is none; never a partial picture.
+class DecodeResult : public JpegResult<RgbImage> {
+public:
+    using JpegResult::JpegResult;
+    const RgbImage& image() const { return value(); }
+};
+
+using SizeResult = JpegResult<ImageSize>;
 
 } // namespace orvex

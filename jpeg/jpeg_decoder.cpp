@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <variant>
 
 namespace orvex {
 
@@ -20,9 +21,10 @@ DecodeError cannotOpen(const std::string& reason) {
     return {DecodeErrorKind::kCannotOpen, "The file cannot be opened: " + reason + "."};
 }
 
-} // namespace
+using OpenFile = std::unique_ptr<std::FILE, FileCloser>;
 
-DecodeResult decodeJpegFile(const std::string& path, ScaleRequest request) {
+// The open file, or why a picture cannot be read from that path.
+std::variant<OpenFile, DecodeError> openPicture(const std::string& path) {
     // The C library would stop at the NUL and open some other file.
     if (path.find('\0') != std::string::npos) {
         return cannotOpen("the name contains a NUL character");
@@ -39,16 +41,37 @@ DecodeResult decodeJpegFile(const std::string& path, ScaleRequest request) {
     if (!std::filesystem::is_regular_file(status)) {
         return cannotOpen("it is not a regular file");
     }
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    OpenFile file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         return cannotOpen(std::generic_category().message(errno));
     }
-    DecodeResult result = detail::decodeWithLibjpeg({.file = file.get()}, request);
+    return file;
+}
+
+template <typename Result, typename Read> Result readPicture(const std::string& path, Read read) {
+    auto opened = openPicture(path);
+    if (auto* error = std::get_if<DecodeError>(&opened)) {
+        return std::move(*error);
+    }
+    std::FILE* file = std::get<OpenFile>(opened).get();
+    Result result = read(detail::JpegSource{.file = file});
     // libjpeg takes a failed read for the end of the data; say what really happened.
-    if (!result.ok() && std::ferror(file.get()) != 0) {
+    if (!result.ok() && std::ferror(file) != 0) {
         return DecodeError{DecodeErrorKind::kCannotOpen, "The file could not be read."};
     }
     return result;
+}
+
+} // namespace
+
+DecodeResult decodeJpegFile(const std::string& path, ScaleRequest request) {
+    return readPicture<DecodeResult>(path, [request](const detail::JpegSource& source) {
+        return detail::decodeWithLibjpeg(source, request);
+    });
+}
+
+SizeResult readJpegFileSize(const std::string& path) {
+    return readPicture<SizeResult>(path, detail::readSizeWithLibjpeg);
 }
 
 DecodeResult decodeJpegBuffer(std::span<const std::uint8_t> data, ScaleRequest request) {

@@ -8,6 +8,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <new>
+#include <optional>
 #include <utility>
 // libjpeg's headers need FILE and size_t declared first.
 #include <jpeglib.h>
@@ -25,8 +26,8 @@ constexpr JDIMENSION kCmykBytes = 4;
 // skips the destructors of every frame in between, so those frames own nothing that has one:
 // whatever must be released or handed back lives here, in the caller's frame.
 struct DecodeJob {
-    DecodeJob(const JpegSource& jpegSource, ScaleRequest scaleRequest)
-        : source(jpegSource), request(scaleRequest) {}
+    DecodeJob(const JpegSource& jpegSource, ScaleRequest scaleRequest, bool onlyHeader)
+        : source(jpegSource), request(scaleRequest), headerOnly(onlyHeader) {}
     DecodeJob(const DecodeJob&) = delete;
     DecodeJob& operator=(const DecodeJob&) = delete;
     // Safe on a never-created decompressor too: it is zeroed and has no memory manager.
@@ -34,6 +35,7 @@ struct DecodeJob {
 
     JpegSource source;
     ScaleRequest request;
+    bool headerOnly = false;
     jpeg_decompress_struct cinfo{};
     jpeg_error_mgr errorManager{};
     jpeg_progress_mgr progress{};
@@ -142,6 +144,9 @@ bool decodeStages(DecodeJob& job) {
         jpeg_mem_src(&cinfo, job.source.data, static_cast<unsigned long>(job.source.size));
     }
     jpeg_read_header(&cinfo, TRUE);
+    if (job.headerOnly) {
+        return true;
+    }
     chooseOutput(cinfo, job.request);
     jpeg_calc_output_dimensions(&cinfo);
     if (std::uint64_t{cinfo.output_width} * cinfo.output_height > kMaxDecodedPixels) {
@@ -163,22 +168,37 @@ bool runDecode(DecodeJob& job) {
     return decodeStages(job);
 }
 
-} // namespace
-
-DecodeResult decodeWithLibjpeg(const JpegSource& source, ScaleRequest request) {
-    DecodeJob job(source, request);
-    bool completed = false;
+// Runs the job; none when it completed, else why it did not.
+std::optional<DecodeError> run(DecodeJob& job) {
     try {
-        completed = runDecode(job);
+        if (runDecode(job)) {
+            return std::nullopt;
+        }
     } catch (const std::bad_alloc&) {
         return DecodeError{DecodeErrorKind::kOverLimit,
                            "There is not enough memory to decode the image."};
     }
-    if (completed) {
-        return std::move(job.image);
-    }
     return describeAbort({job.cause, job.libjpegCode, job.libjpegText, job.cinfo.image_width,
                           job.cinfo.image_height});
+}
+
+} // namespace
+
+DecodeResult decodeWithLibjpeg(const JpegSource& source, ScaleRequest request) {
+    DecodeJob job(source, request, false);
+    if (auto error = run(job)) {
+        return std::move(*error);
+    }
+    return std::move(job.image);
+}
+
+SizeResult readSizeWithLibjpeg(const JpegSource& source) {
+    DecodeJob job(source, ScaleRequest::fullSize(), true);
+    if (auto error = run(job)) {
+        return std::move(*error);
+    }
+    return ImageSize{static_cast<int>(job.cinfo.image_width),
+                     static_cast<int>(job.cinfo.image_height)};
 }
 
 } // namespace orvex::detail

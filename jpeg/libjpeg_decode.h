@@ -17,5 +17,7 @@ struct JpegSource {
 };
 
 DecodeResult decodeWithLibjpeg(const JpegSource& source, ScaleRequest request);
+// Reads no further than the header, which it checks as a decode would.
+SizeResult readSizeWithLibjpeg(const JpegSource& source);
 
 } // namespace orvex::detail

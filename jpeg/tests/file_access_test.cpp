@@ -85,5 +85,42 @@ TEST(FileAccessTest, FileDecodesExactlyAsTheSameBytesInMemory) {
     }
 }
 
+TEST(FileAccessTest, SizeComesFromTheHeaderAlone) {
+    TempFolder folder;
+    const auto jpeg = fixture::encodeJpeg(fixture::photoLikeImage(201, 99, 3), {});
+    const auto whole = folder.write("whole.jpg", jpeg);
+    // Cut right after the header: a decode fails, but the size is all there.
+    const std::vector<std::uint8_t> headerOnly(jpeg.begin(), jpeg.begin() + 700);
+    const auto cut = folder.write("cut.jpg", headerOnly);
+
+    for (const auto& path : {whole, cut}) {
+        const SizeResult size = readJpegFileSize(path.string());
+        ASSERT_TRUE(size.ok()) << size.error().message;
+        EXPECT_EQ(size.value().width, 201);
+        EXPECT_EQ(size.value().height, 99);
+    }
+    EXPECT_FALSE(decodeJpegFile(cut.string(), ScaleRequest::fullSize()).ok());
+}
+
+TEST(FileAccessTest, SizeOfWhatIsNoJpegIsRefusedAsADecodeWouldBe) {
+    TempFolder folder;
+    const struct {
+        std::string name;
+        std::vector<std::uint8_t> bytes;
+        DecodeErrorKind kind;
+    } cases[] = {
+        {"empty.jpg", {}, DecodeErrorKind::kEmpty},
+        {"text.jpg", {'h', 'e', 'l', 'l', 'o'}, DecodeErrorKind::kNotJpeg},
+        {"start.jpg", {0xFF, 0xD8, 0xFF}, DecodeErrorKind::kCorrupt},
+    };
+    for (const auto& c : cases) {
+        const SizeResult size = readJpegFileSize(folder.write(c.name, c.bytes).string());
+        ASSERT_FALSE(size.ok()) << c.name;
+        EXPECT_EQ(size.error().kind, c.kind) << c.name;
+    }
+    EXPECT_EQ(readJpegFileSize((folder.path() / "absent.jpg").string()).error().kind,
+              DecodeErrorKind::kCannotOpen);
+}
+
 } // namespace
 } // namespace orvex::test
