@@ -1,7 +1,7 @@
 #include "windows/add_image/unit_add_image.h"
 
-#include "windows/add_image/picture_preview.h"
 #include "windows/main/deferred_error.h"
+#include "windows/shell/picture_preview.h"
 
 #include <QDir>
 #include <QFrame>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/shell/error_messages.h"
+
 #include <QString>
 
 class QWidget;
@@ -9,11 +11,9 @@ namespace orvex {
 enum class UnsavedChoice { kSave, kDiscard, kCancel };
 
 // The questions and messages of saving and loading; tests answer them without a dialog.
-class SequencePrompts {
+class SequencePrompts : public ErrorMessages {
 public:
-    virtual ~SequencePrompts() = default;
     virtual UnsavedChoice askToSaveChanges(QWidget* parent) = 0;
-    virtual void showError(QWidget* parent, const QString& message) = 0;
 };
 
 class QtSequencePrompts final : public SequencePrompts {

@@ -27,4 +27,15 @@ std::optional<QString> QtChoosers::chooseFileToOpen(QWidget* parent, const QStri
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtChoosers::chooseExistingFile(QWidget* parent, const QString& startFolder,
+                                                      const QString& filter) {
+    QFileDialog dialog(parent, QObject::tr("Open"), startFolder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace orvex

@@ -16,6 +16,9 @@ public:
     // A file to open, chosen with the proposed name preselected; it need not exist.
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent, const QString& proposedPath,
                                                     const QString& filter) = 0;
+    // An existing file, the chooser opened in `startFolder`.
+    virtual std::optional<QString> chooseExistingFile(QWidget* parent, const QString& startFolder,
+                                                      const QString& filter) = 0;
 };
 
 class QtChoosers final : public Choosers {
@@ -23,6 +26,8 @@ public:
     std::optional<QString> chooseFolder(QWidget* parent, const QString& startFolder) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent, const QString& proposedPath,
                                             const QString& filter) override;
+    std::optional<QString> chooseExistingFile(QWidget* parent, const QString& startFolder,
+                                              const QString& filter) override;
 };
 
 } // namespace orvex

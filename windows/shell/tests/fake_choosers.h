@@ -11,8 +11,10 @@ class FakeChoosers final : public Choosers {
 public:
     std::deque<std::optional<QString>> folderReplies;
     std::deque<std::optional<QString>> openReplies;
+    std::deque<std::optional<QString>> existingFileReplies;
     QString lastStartFolder;
     QString lastProposedPath;
+    QString lastFilter;
 
     std::optional<QString> chooseFolder(QWidget*, const QString& startFolder) override {
         lastStartFolder = startFolder;
@@ -22,6 +24,12 @@ public:
                                             const QString&) override {
         lastProposedPath = proposedPath;
         return next(openReplies);
+    }
+    std::optional<QString> chooseExistingFile(QWidget*, const QString& startFolder,
+                                              const QString& filter) override {
+        lastStartFolder = startFolder;
+        lastFilter = filter;
+        return next(existingFileReplies);
     }
 
 private:

@@ -15,4 +15,8 @@ struct PicturePreview {
 
 PicturePreview previewPicture(const QString& path, QSize box);
 
+// A picture file shown at half its size in pixels (each side halved, rounded down), decoded
+// at that size rather than at its own.
+PicturePreview halfSizePicture(const QString& path);
+
 } // namespace orvex
