@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
         orvex::QtSequencePrompts prompts;
         orvex::TFormImageLoop mainWindow(*sequence, choosers, prompts);
         orvex::TFormAddImage addImage(&mainWindow);
-        orvex::TFormConfig config(&mainWindow);
+        orvex::TFormConfig config(
+            choosers, prompts, [&mainWindow] { return mainWindow.sequenceFolder(); }, &mainWindow);
         orvex::TFormShowSeq showSeq(sequence->loopTable, &mainWindow);
         mainWindow.attachWindows({&addImage, &config, &showSeq});
         mainWindow.show();

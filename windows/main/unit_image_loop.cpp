@@ -134,6 +134,7 @@ void TFormImageLoop::ButtonConfigClick() {
         return;
     }
     const MainParams before = m_sequence.mainParams;
+    m_windows.config->LoadFromParams(&m_sequence.mainParams);
     m_windows.config->exec();
     if (!(m_sequence.mainParams == before)) {
         noteSequenceEdited();

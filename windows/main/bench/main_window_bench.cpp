@@ -2,11 +2,11 @@
 #include "jpeg/fixture/sample_images.h"
 #include "jpeg/jpeg_decoder.h"
 #include "model/store.h"
-#include "windows/add_image/picture_preview.h"
 #include "windows/add_image/unit_add_image.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/sequence_prompts.h"
 #include "windows/shell/choosers.h"
+#include "windows/shell/picture_preview.h"
 
 #include <QApplication>
 #include <QFile>
