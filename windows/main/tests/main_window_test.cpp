@@ -1,16 +1,21 @@
 #include "model/store.h"
 #include "platform/tests/fake_services.h"
+#include "windows/config/unit_config.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/tests/fake_sequence_prompts.h"
 #include "windows/shell/guarded_application.h"
 #include "windows/shell/tests/fake_choosers.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -147,6 +152,53 @@ TEST_F(MainWindowTest, SavingClearsTheModifiedMarker) {
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
     EXPECT_TRUE(QFile::exists(folder + "playlist.xml"));
     EXPECT_FALSE(window->isWindowModified());
+    QDir(folder).removeRecursively();
+}
+
+// Opens "Config Sequence" and, once the dialog shows, lets `act` work in it before it closes.
+void configure(TFormImageLoop& window, const std::function<void(QWidget&)>& act) {
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ButtonConfig")),
+                      Qt::LeftButton);
+}
+
+TEST_F(MainWindowTest, ConfigSequenceMarksTheSequenceOnlyWhenAStoredValueChanged) {
+    TFormConfig config(choosers, prompts, [this] { return window->sequenceFolder(); });
+    window->attachWindows({nullptr, &config, nullptr});
+    const auto pressOk = [](QWidget& dialog) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ButtonOK")),
+                          Qt::LeftButton);
+    };
+    configure(*window, pressOk);
+    EXPECT_FALSE(window->isWindowModified());
+
+    configure(*window, [](QWidget& dialog) {
+        auto* colour = dialog.findChild<QComboBox*>(QStringLiteral("FontColor"));
+        QTest::keyClick(colour, Qt::Key_Down);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(window->isWindowModified());
+    const std::uint8_t before = sequence->mainParams.TextColor;
+
+    configure(*window, [&](QWidget& dialog) {
+        QTest::keyClick(dialog.findChild<QComboBox*>(QStringLiteral("FontColor")), Qt::Key_Down);
+        pressOk(dialog);
+    });
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(sequence->mainParams.TextColor, before + 1);
+
+    const QString folder = QDir::temp().filePath(QStringLiteral("orvex-main-window-config/"));
+    QDir().mkpath(folder);
+    window->SetSequenceFolder(folder);
+    click("ButtonSave");
+    QFile saved(folder + "playlist.xml");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(
+        saved.readAll().contains("<TextColor>" + QByteArray::number(before + 1) + "</TextColor>"));
     QDir(folder).removeRecursively();
 }
 
