@@ -1,5 +1,6 @@
 #include "model/store.h"
 #include "platform/tests/fake_services.h"
+#include "playlist/playlist_file.h"
 #include "windows/config/unit_config.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/tests/fake_sequence_prompts.h"
@@ -7,6 +8,7 @@
 #include "windows/shell/tests/fake_choosers.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -182,23 +184,35 @@ TEST_F(MainWindowTest, ConfigSequenceMarksTheSequenceOnlyWhenAStoredValueChanged
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_FALSE(window->isWindowModified());
-    const std::uint8_t before = sequence->mainParams.TextColor;
+    const MainParams defaults = sequence->mainParams;
 
     configure(*window, [&](QWidget& dialog) {
-        QTest::keyClick(dialog.findChild<QComboBox*>(QStringLiteral("FontColor")), Qt::Key_Down);
+        for (const char* list : {"FontColor", "BackColor", "TimeZone", "ScreenRot"}) {
+            QTest::keyClick(dialog.findChild<QComboBox*>(QString::fromLatin1(list)), Qt::Key_Down);
+        }
+        for (const char* box : {"ShowDate", "CheckDST"}) {
+            QTest::mouseClick(dialog.findChild<QCheckBox*>(QString::fromLatin1(box)),
+                              Qt::LeftButton);
+        }
         pressOk(dialog);
     });
     EXPECT_TRUE(window->isWindowModified());
-    EXPECT_EQ(sequence->mainParams.TextColor, before + 1);
+    const MainParams& edited = sequence->mainParams;
+    EXPECT_EQ(edited.TextColor, defaults.TextColor + 1);
+    EXPECT_EQ(edited.BackColor, defaults.BackColor + 1);
+    EXPECT_EQ(edited.TimeZoneIndex, defaults.TimeZoneIndex + 1);
+    EXPECT_EQ(edited.Rotation, defaults.Rotation + 1);
+    EXPECT_NE(edited.ShowDate, defaults.ShowDate);
+    EXPECT_NE(edited.EnableDST, defaults.EnableDST);
 
     const QString folder = QDir::temp().filePath(QStringLiteral("orvex-main-window-config/"));
     QDir().mkpath(folder);
     window->SetSequenceFolder(folder);
     click("ButtonSave");
-    QFile saved(folder + "playlist.xml");
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(
-        saved.readAll().contains("<TextColor>" + QByteArray::number(before + 1) + "</TextColor>"));
+    const LoadResult saved =
+        loadPlaylist(QFile::encodeName(folder + "playlist.xml").toStdString(), services.regional);
+    ASSERT_NE(saved.sequence, nullptr) << saved.message;
+    EXPECT_EQ(saved.sequence->mainParams, edited);
     QDir(folder).removeRecursively();
 }
 
