@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
         orvex::QtChoosers choosers;
         orvex::QtSequencePrompts prompts;
         orvex::TFormImageLoop mainWindow(*sequence, choosers, prompts);
-        orvex::TFormAddImage addImage(&mainWindow);
+        orvex::TFormAddImage addImage(prompts, &mainWindow);
         orvex::TFormConfig config(
             choosers, prompts, [&mainWindow] { return mainWindow.sequenceFolder(); }, &mainWindow);
         orvex::TFormShowSeq showSeq(sequence->loopTable, &mainWindow);

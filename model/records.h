@@ -59,6 +59,7 @@ struct ImageItem {
     std::uint8_t bDuration = 0;
     std::uint8_t Checked = 0;
     std::uint8_t Position = 0;
+    friend bool operator==(const ImageItem&, const ImageItem&) = default;
 };
 
 struct LoopEntry {

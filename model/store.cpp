@@ -41,10 +41,12 @@ std::uint8_t GetLoopCount(const LoopTable& table) {
 }
 
 void ResetLoop(LoopTable& table, std::uint8_t slot) {
-    if (slot >= kMaxLoops) {
-        return;
+    if (slot < kMaxLoops) {
+        resetLoopEntry(table.Loops[slot]);
     }
-    LoopEntry& loop = table.Loops[slot];
+}
+
+void resetLoopEntry(LoopEntry& loop) {
     setText(loop.Name, "");
     for (ImageItem& item : loop.Items) {
         setText(item.FileName, "");

@@ -8,6 +8,8 @@ void ResetConfig(MainParams& params);
 void ClearLoops(LoopTable& table);
 std::uint8_t GetLoopCount(const LoopTable& table);
 void ResetLoop(LoopTable& table, std::uint8_t slot);
+// What ResetLoop leaves in a slot: no pictures, today's date and time, no conditions.
+void resetLoopEntry(LoopEntry& loop);
 LoopEntry* GetLoop(LoopTable& table, std::uint8_t index);
 const LoopEntry* GetLoop(const LoopTable& table, std::uint8_t index);
 LoopEntry* AddLoop(LoopTable& table);

@@ -1,6 +1,6 @@
 #include "windows/add_image/unit_add_image.h"
 
-#include "windows/main/deferred_error.h"
+#include "windows/shell/error_messages.h"
 #include "windows/shell/picture_preview.h"
 
 #include <QDir>
@@ -11,7 +11,8 @@
 
 namespace orvex {
 
-TFormAddImage::TFormAddImage(QWidget* parent) : QDialog(parent) {
+TFormAddImage::TFormAddImage(ErrorMessages& messages, QWidget* parent)
+    : QDialog(parent), m_messages(messages) {
     setObjectName(QStringLiteral("FormAddImage"));
     setWindowTitle(QStringLiteral("Add Image"));
     setFixedSize(534, 338);
@@ -83,7 +84,7 @@ void TFormAddImage::FileListBox1Click() {
         previewPicture(QDir(m_folder).filePath(current->text()), Image1->size());
     if (!preview.error.isEmpty()) {
         // The former picture stays in the preview.
-        showErrorLater(this, preview.error);
+        m_messages.showError(this, preview.error);
         return;
     }
     Image1->setPixmap(QPixmap::fromImage(preview.image));

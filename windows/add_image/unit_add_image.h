@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace orvex {
 
+class ErrorMessages;
+
 // Lists the JPEG pictures of one folder with a preview of the one clicked; "Add Files" or a
 // double click accepts the dialog with the selected files, "Close" rejects it.
 class TFormAddImage : public QDialog {
@@ -18,7 +20,8 @@ public:
     static constexpr int kPreviewWidth = 360;
     static constexpr int kPreviewHeight = 288;
 
-    explicit TFormAddImage(QWidget* parent = nullptr);
+    // The messages outlive the dialog.
+    explicit TFormAddImage(ErrorMessages& messages, QWidget* parent = nullptr);
 
     // Lists the pictures of `folder` and clears the preview, ready to be shown.
     void bindFolder(const QString& folder);
@@ -30,6 +33,7 @@ public:
 private:
     void FileListBox1Click();
 
+    ErrorMessages& m_messages;
     QString m_folder;
     int m_previewedRow = -1;
     QListWidget* FileListBox1 = nullptr;

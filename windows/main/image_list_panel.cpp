@@ -1,120 +1,150 @@
-// The "Image List" group of the main window: the picture entries of the selected loop, their
-// duration, position and check box, and the buttons that add and delete entries.
+#include "windows/main/image_list_panel.h"
+
 #include "model/store.h"
 #include "model/text_rules.h"
-#include "platform/services.h"
 #include "windows/add_image/unit_add_image.h"
 #include "windows/main/checked_picker.h"
-#include "windows/main/control_factory.h"
-#include "windows/main/deferred_error.h"
+#include "windows/main/image_table_model.h"
 #include "windows/main/playlist_text_validator.h"
-#include "windows/main/report_list.h"
-#include "windows/main/row_texts.h"
-#include "windows/main/unit_image_loop.h"
+#include "windows/main/report_view.h"
+#include "windows/main/sequence_editor.h"
+#include "windows/shell/error_messages.h"
+#include "windows/shell/named_control.h"
 
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <array>
+#include <algorithm>
+#include <utility>
 
 namespace orvex {
 namespace {
 
-std::array<ReportColumn, 3> imageColumns() {
-    return {{
-        {QStringLiteral("File Name"), 160, {}, true},
-        {QStringLiteral("Duration"), 60,
-         modelText(formatTime(regional(), encodeTime({23, 58, 58}))), false},
-        {QStringLiteral("Position"), 60, QStringLiteral("BOTTOM"), false},
-    }};
-}
-
 // The entry that names no picture.
 constexpr const char* kInactiveFileName = "NULL";
 
+ImageItem newItem(const std::string& fileName) {
+    ImageItem item;
+    setText(item.FileName, fileName);
+    item.Duration = kDefaultDuration;
+    item.bDuration = 1;
+    item.Checked = 1;
+    item.Position = CENTER;
+    return item;
+}
+
+void onKey(QWidget* list, const QKeySequence& key, const std::function<void()>& act) {
+    auto* shortcut = new QShortcut(key, list);
+    shortcut->setContext(Qt::WidgetShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, list, act);
+}
+
 } // namespace
 
-void TFormImageLoop::buildImageListGroup() {
-    ImageListGroupBox =
-        makeGroup(this, "ImageListGroupBox", tr("Image List"), {368, 242, 352, 170});
-    QWidget* group = ImageListGroupBox;
-
-    PageControl1 = new QTabWidget(group);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(8, 18, 246, 116);
-    TabSheet1 = new QWidget(PageControl1);
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+ImageListPanel::ImageListPanel(SequenceEditor& editor, ErrorMessages& messages,
+                               std::function<QString()> sequenceFolder, QWidget* parent)
+    : QGroupBox(tr("Image List"), parent), m_editor(editor), m_messages(messages),
+      m_sequenceFolder(std::move(sequenceFolder)),
+      PageControl1(named<QTabWidget>("PageControl1", this)),
+      TabSheet1(named<QWidget>("TabSheet1", PageControl1)),
+      ImageList(named<ReportView>("ImageList", false, TabSheet1)),
+      AddImgButton(named<QPushButton>("AddImgButton", tr("&Add Image"), this)),
+      AddInactiveButton(named<QPushButton>("AddInactiveButton", tr("Add &Inactive"), this)),
+      DeleteImgButton(named<QPushButton>("DeleteImgButton", tr("Delete I&mage"), this)),
+      Label5(named<QLabel>("Label5", tr("D&uration"), this)),
+      Duration(named<CheckedPicker>("Duration", CheckedPicker::Kind::Time, this)),
+      Label6(named<QLabel>("Label6", tr("Posi&tion"), this)),
+      Position(named<QComboBox>("Position", this)) {
+    setObjectName(QStringLiteral("ImageListGroupBox"));
     PageControl1->addTab(TabSheet1, tr("Play List"));
-    ImageList = new ReportList(imageColumns(), false, TabSheet1);
-    ImageList->setObjectName(QStringLiteral("ImageList"));
+    ImageList->setModel(&editor.images());
+    ImageList->fitColumns(ImageTableModel::columns());
+    ImageList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ImageList->setDragDropMode(QAbstractItemView::InternalMove);
+    ImageList->setDefaultDropAction(Qt::MoveAction);
+    ImageList->setDragDropOverwriteMode(false);
+    ImageList->setDropIndicatorShown(true);
+    Duration->setValue(kDefaultDuration);
+    Position->addItems({tr("CENTER"), tr("TOP"), tr("BOTTOM"), tr("LEFT"), tr("RIGHT")});
+    Label5->setBuddy(Duration);
+    Label6->setBuddy(Position);
+
     auto* page = new QVBoxLayout(TabSheet1);
     page->setContentsMargins(0, 0, 0, 0);
     page->addWidget(ImageList);
-
-    AddImgButton = makeButton(group, "AddImgButton", tr("Add Image"), {260, 22, 84, 26});
-    AddInactiveButton =
-        makeButton(group, "AddInactiveButton", tr("Add Inactive"), {260, 52, 84, 26});
-    DeleteImgButton = makeButton(group, "DeleteImgButton", tr("Delete Image"), {260, 82, 84, 26});
-
-    Label5 = makeLabel(group, "Label5", tr("Duration"), {8, 140, 52, 24});
-    Duration = new CheckedPicker(CheckedPicker::Kind::Time, group);
-    Duration->setObjectName(QStringLiteral("Duration"));
-    Duration->setGeometry(60, 140, 104, 24);
-    Duration->setValue(kDefaultDuration);
-    Label6 = makeLabel(group, "Label6", tr("Position"), {172, 140, 52, 24});
-    Position = makeDropDown(group, "Position",
-                            {tr("CENTER"), tr("TOP"), tr("BOTTOM"), tr("LEFT"), tr("RIGHT")},
-                            {224, 140, 120, 24});
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {AddImgButton, AddInactiveButton, DeleteImgButton}) {
+        button->setMinimumWidth(84);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 4, 8, 6);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(PageControl1, 0, 0, 1, 4);
+    grid->addLayout(buttons, 0, 4);
+    grid->addWidget(Label5, 1, 0);
+    grid->addWidget(Duration, 1, 1);
+    grid->addWidget(Label6, 1, 2);
+    grid->addWidget(Position, 1, 3, 1, 2);
+    grid->setRowStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     setImagePropertiesEnabled(false);
-    ImageListGroupBox->hide();
 
-    connect(ImageList, &QTableWidget::itemSelectionChanged, this,
-            &TFormImageLoop::ImageListSelectItem);
-    // As in the loop list, a tick reaches the store at once, however it was made.
-    connect(ImageList, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (item->column() == 0) {
-            SyncImageChecks(SelectedLoopIndex());
-        }
-    });
+    connect(ImageList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ImageListPanel::ImageListSelectItem);
+    connect(ImageList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ImageListPanel::ImageListSelectItem);
     connect(Duration, &CheckedPicker::changed, this,
             [this] { ImageListChange(ImageTag::Duration); });
     connect(Position, &QComboBox::currentIndexChanged, this,
             [this] { ImageListChange(ImageTag::Position); });
-    connect(AddImgButton, &QPushButton::clicked, this, &TFormImageLoop::AddImgButtonClick);
+    connect(AddImgButton, &QPushButton::clicked, this, &ImageListPanel::AddImgButtonClick);
     connect(AddInactiveButton, &QPushButton::clicked, this,
-            &TFormImageLoop::AddInactiveButtonClick);
-    connect(DeleteImgButton, &QPushButton::clicked, this, &TFormImageLoop::DeleteImgButtonClick);
+            &ImageListPanel::AddInactiveButtonClick);
+    connect(DeleteImgButton, &QPushButton::clicked, this, &ImageListPanel::DeleteImgButtonClick);
+    onKey(ImageList, QKeySequence::Delete, [this] { DeleteImgButtonClick(); });
+    onKey(ImageList, QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveSelectedImage(-1); });
+    onKey(ImageList, QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveSelectedImage(1); });
 }
 
-void TFormImageLoop::setImagePropertiesEnabled(bool enabled) {
+void ImageListPanel::setImagePropertiesEnabled(bool enabled) {
     Duration->setEnabled(enabled);
     Position->setEnabled(enabled);
 }
 
-void TFormImageLoop::RefreshImageList(std::uint8_t loopIndex) {
-    const LoopEntry* loop = GetLoop(m_sequence.loopTable, loopIndex);
-    if (loop == nullptr) {
-        return;
-    }
-    ImageList->resetRows(loop->nItems);
-    for (int row = 0; row < loop->nItems; ++row) {
-        const ImageItem& item = loop->Items[static_cast<std::size_t>(row)];
-        ImageList->setRowTexts(row, imageRowTexts(item));
-        ImageList->setRowChecked(row, item.Checked != 0);
-    }
+std::uint8_t ImageListPanel::shownLoop() const {
+    const int loop = m_editor.images().shownLoop();
+    return loop < 0 ? kNoSelection : static_cast<std::uint8_t>(loop);
+}
+
+void ImageListPanel::RefreshImageList(std::uint8_t loopIndex) {
+    m_editor.images().showLoop(loopIndex);
     setImagePropertiesEnabled(false);
 }
 
-std::uint8_t TFormImageLoop::SelectedImageIndex() const {
+std::uint8_t ImageListPanel::SelectedImageIndex() const {
     const int row = ImageList->selectedRow();
     return row < 0 ? kNoSelection : static_cast<std::uint8_t>(row);
 }
 
-void TFormImageLoop::ImageListSelectItem() {
+std::vector<std::uint8_t> ImageListPanel::selectedRows() const {
+    std::vector<std::uint8_t> rows;
+    for (const QModelIndex& index : ImageList->selectionModel()->selectedRows()) {
+        rows.push_back(static_cast<std::uint8_t>(index.row()));
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ImageListPanel::ImageListSelectItem() {
     const std::uint8_t index = SelectedImageIndex();
     if (index == kNoSelection) {
         setImagePropertiesEnabled(false);
@@ -124,132 +154,136 @@ void TFormImageLoop::ImageListSelectItem() {
     setImagePropertiesEnabled(true);
 }
 
-void TFormImageLoop::ShowImageProperties(std::uint8_t itemIndex) {
-    const LoopEntry* loop = selectedLoop();
+void ImageListPanel::ShowImageProperties(std::uint8_t itemIndex) {
+    const LoopEntry* loop = GetLoop(m_editor.sequence().loopTable, shownLoop());
     if (loop == nullptr || itemIndex >= loop->nItems) {
         return;
     }
     const ImageItem& item = loop->Items[itemIndex];
-    const QScopedValueRollback<bool> filling(m_filling, true);
-    Duration->setValue(item.Duration);
+    const QScopedValueRollback<bool> showing(m_showing, true);
+    if (Duration->value() != item.Duration) {
+        Duration->setValue(item.Duration);
+    }
     Duration->setChecked(item.bDuration != 0);
-    Position->setCurrentIndex(item.Position < Position->count() ? item.Position : -1);
+    const int position = item.Position < Position->count() ? item.Position : -1;
+    if (Position->currentIndex() != position) {
+        Position->setCurrentIndex(position);
+    }
 }
 
-void TFormImageLoop::ImageListChange(ImageTag tag) {
-    LoopEntry* loop = m_filling ? nullptr : selectedLoop();
+void ImageListPanel::selectImageRows(int first, int last) {
+    QAbstractItemModel* model = ImageList->model();
+    const int rowCount = model->rowCount();
+    if (first < 0 || rowCount == 0) {
+        ImageList->clearSelection();
+        return;
+    }
+    // After a deletion at the end the row before takes the selection.
+    first = std::min(first, rowCount - 1);
+    last = std::clamp(last, first, rowCount - 1);
+    const QItemSelection rows(model->index(first, 0), model->index(last, model->columnCount() - 1));
+    ImageList->selectionModel()->setCurrentIndex(model->index(first, 0),
+                                                 QItemSelectionModel::NoUpdate);
+    ImageList->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    ImageList->scrollTo(model->index(last, 0));
+}
+
+void ImageListPanel::ImageListChange(ImageTag tag) {
+    const LoopEntry* loop =
+        m_showing ? nullptr : GetLoop(m_editor.sequence().loopTable, shownLoop());
     if (loop == nullptr) {
         return;
     }
-    const std::uint8_t index = SelectedImageIndex();
-    if (index >= loop->nItems) {
+    std::vector<ItemEdit> edits;
+    const bool on = Duration->isChecked();
+    bool flagChanged = false;
+    for (const std::uint8_t row : selectedRows()) {
+        if (row >= loop->nItems) {
+            continue;
+        }
+        ImageItem item = loop->Items[row];
+        if (tag == ImageTag::Duration) {
+            flagChanged = flagChanged || (item.bDuration != 0) != on;
+            item.Duration = Duration->value();
+            item.bDuration = on ? 1 : 0;
+        } else if (Position->currentIndex() >= 0) {
+            item.Position = static_cast<std::uint8_t>(Position->currentIndex());
+        }
+        edits.push_back({row, item});
+    }
+    // Typing a duration digit by digit is one step; a tick of its box is one of its own.
+    const bool typed = tag == ImageTag::Duration && !flagChanged;
+    if (!typed) {
+        m_durationTyping = 0;
+    } else if (m_durationTyping == 0) {
+        m_durationTyping = m_editor.newTypingKey();
+    }
+    m_editor.editImages(shownLoop(), edits, typed ? m_durationTyping : 0);
+}
+
+void ImageListPanel::AddImgButtonClick() {
+    if (m_addImage == nullptr || shownLoop() == kNoSelection) {
         return;
     }
-    ImageItem& item = loop->Items[index];
-    bool changed = false;
-    if (tag == ImageTag::Duration) {
-        const TDateTime duration = Duration->value();
-        const std::uint8_t on = Duration->isChecked() ? 1 : 0;
-        changed = item.Duration != duration || item.bDuration != on;
-        item.Duration = duration;
-        item.bDuration = on;
-    } else if (Position->currentIndex() >= 0) {
-        const auto position = static_cast<std::uint8_t>(Position->currentIndex());
-        changed = item.Position != position;
-        item.Position = position;
-    }
-    if (changed) {
-        ImageList->setRowTexts(index, imageRowTexts(item));
-        noteSequenceEdited();
+    m_addImage->bindFolder(m_sequenceFolder());
+    if (m_addImage->exec() == QDialog::Accepted) {
+        InsertSelectedFiles(m_addImage->selectedFileNames());
     }
 }
 
-void TFormImageLoop::SyncImageChecks(std::uint8_t loopIndex) {
-    LoopEntry* loop = loopIndex < kMaxLoops ? GetLoop(m_sequence.loopTable, loopIndex) : nullptr;
+void ImageListPanel::InsertSelectedFiles(const QStringList& fileNames) {
+    const LoopEntry* loop = GetLoop(m_editor.sequence().loopTable, shownLoop());
     if (loop == nullptr) {
         return;
     }
-    bool changed = false;
-    for (int row = 0; row < ImageList->rowCount() && row < loop->nItems; ++row) {
-        const std::uint8_t checked = ImageList->isRowChecked(row) ? 1 : 0;
-        ImageItem& item = loop->Items[static_cast<std::size_t>(row)];
-        changed = changed || item.Checked != checked;
-        item.Checked = checked;
-    }
-    if (changed) {
-        noteSequenceEdited();
-    }
-}
-
-void TFormImageLoop::selectImageRow(int row) {
-    if (row >= 0 && row < ImageList->rowCount()) {
-        ImageList->selectRow(row);
-    }
-}
-
-void TFormImageLoop::AddImgButtonClick() {
-    TFormAddImage* dialog = m_windows.addImage;
-    if (dialog == nullptr) {
-        return;
-    }
-    dialog->bindFolder(m_sequenceFolder);
-    if (dialog->exec() == QDialog::Accepted) {
-        InsertSelectedFiles(dialog->selectedFileNames());
-    }
-}
-
-void TFormImageLoop::InsertSelectedFiles(const QStringList& fileNames) {
-    const std::uint8_t loopIndex = SelectedLoopIndex();
-    if (selectedLoop() == nullptr) {
-        return;
-    }
-    bool added = false;
+    std::vector<ImageItem> items;
+    QStringList names;
     QStringList skipped;
     for (const QString& fileName : fileNames) {
         const PlaylistText name = toPlaylistText(fileName.toStdString(), kMaxBareFileNameBytes);
-        if (!name.ok()) {
+        if (name.ok()) {
+            items.push_back(newItem("/" + name.bytes));
+            names << fileName;
+        } else {
             skipped << fileName + QStringLiteral(": ") +
                            describeTextFault(name.fault, kMaxBareFileNameBytes);
-        } else if (AddImageItem(m_sequence.loopTable, loopIndex, "/" + name.bytes) == nullptr) {
-            skipped
-                << tr("%1: the loop already holds %2 pictures.").arg(fileName).arg(kMaxImageItems);
-        } else {
-            added = true;
         }
     }
-    RefreshImageList(loopIndex);
-    if (added) {
-        noteSequenceEdited();
+    const std::size_t added = m_editor.addImages(shownLoop(), items);
+    for (qsizetype i = static_cast<qsizetype>(added); i < names.size(); ++i) {
+        skipped << tr("%1: the loop already holds %2 pictures.").arg(names[i]).arg(kMaxImageItems);
     }
     if (!skipped.isEmpty()) {
-        showErrorLater(
+        m_messages.showError(
             this, tr("These pictures were not added:\n%1").arg(skipped.join(QLatin1Char('\n'))));
     }
 }
 
-void TFormImageLoop::AddInactiveButtonClick() {
-    const std::uint8_t loopIndex = SelectedLoopIndex();
-    if (selectedLoop() == nullptr) {
+void ImageListPanel::AddInactiveButtonClick() {
+    if (shownLoop() == kNoSelection) {
         return;
     }
-    const bool added = AddImageItem(m_sequence.loopTable, loopIndex, kInactiveFileName) != nullptr;
-    RefreshImageList(loopIndex);
-    if (added) {
-        noteSequenceEdited();
+    if (m_editor.addImages(shownLoop(), {newItem(kInactiveFileName)}) == 0) {
+        m_messages.showError(this,
+                             tr("The loop already holds %1 pictures, the most a loop can carry.")
+                                 .arg(kMaxImageItems));
     }
 }
 
-void TFormImageLoop::DeleteImgButtonClick() {
-    const std::uint8_t loopIndex = SelectedLoopIndex();
-    const std::uint8_t itemIndex = SelectedImageIndex();
-    const LoopEntry* loop = selectedLoop();
-    if (ImageList->rowCount() == 0 || loop == nullptr || itemIndex >= loop->nItems) {
+void ImageListPanel::DeleteImgButtonClick() {
+    const std::uint8_t row = SelectedImageIndex();
+    if (shownLoop() != kNoSelection && row != kNoSelection) {
+        m_editor.deleteImage(shownLoop(), row);
+    }
+}
+
+void ImageListPanel::moveSelectedImage(int step) {
+    const int row = ImageList->selectedRow();
+    const int to = row + step;
+    if (row < 0 || to < 0 || to >= ImageList->model()->rowCount()) {
         return;
     }
-    RemoveImageItem(m_sequence.loopTable, loopIndex, itemIndex);
-    RefreshImageList(loopIndex);
-    selectImageRow(std::min<int>(itemIndex, ImageList->rowCount() - 1));
-    noteSequenceEdited();
+    m_editor.moveImage(shownLoop(), static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(to));
 }
 
 } // namespace orvex

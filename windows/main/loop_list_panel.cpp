@@ -1,194 +1,148 @@
-// The "Loop List" group of the main window: the loops in priority order and the buttons that
-// add, delete and reorder them.
-#include "model/store.h"
-#include "platform/services.h"
-#include "windows/main/control_factory.h"
-#include "windows/main/report_list.h"
-#include "windows/main/row_texts.h"
-#include "windows/main/unit_image_loop.h"
+#include "windows/main/loop_list_panel.h"
 
-#include <QGroupBox>
+#include "model/store.h"
+#include "windows/main/loop_table_model.h"
+#include "windows/main/report_view.h"
+#include "windows/main/sequence_editor.h"
+#include "windows/shell/error_messages.h"
+#include "windows/shell/named_control.h"
+
+#include <QAction>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <algorithm>
-#include <array>
+#include <QShortcut>
+#include <QVBoxLayout>
 #include <string>
 
 namespace orvex {
 namespace {
 
-std::array<ReportColumn, 9> loopColumns() {
-    const QString date = modelText(formatDate(regional(), encodeDate({2000, 12, 28})));
-    const QString time = modelText(formatTime(regional(), encodeTime({23, 58, 58})));
-    return {{
-        {QStringLiteral("Name"), 120, {}, true},
-        {QStringLiteral("Ini Date"), 70, date, false},
-        {QStringLiteral("End Date"), 70, date, false},
-        {QStringLiteral("Week Day"), 70, QStringLiteral("Wednesday"), false},
-        {QStringLiteral("Month Day"), 70, {}, false},
-        {QStringLiteral("Ini Time"), 60, time, false},
-        {QStringLiteral("End Time"), 60, time, false},
-        {QStringLiteral("Loop"), 50, {}, false},
-        {QStringLiteral("Event"), 105, QStringLiteral("KEY_VOL_DOWN"), false},
-    }};
+// Keys that work while the list has the focus.
+void onKey(QWidget* list, const QKeySequence& key, const std::function<void()>& act) {
+    auto* shortcut = new QShortcut(key, list);
+    shortcut->setContext(Qt::WidgetShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, list, act);
 }
 
 } // namespace
 
-void TFormImageLoop::buildLoopListGroup() {
-    LoopListBox = makeGroup(this, "LoopListBox", tr("Loop List"), {8, 42, 712, 196});
-    LoopList = new ReportList(loopColumns(), true, LoopListBox);
-    LoopList->setObjectName(QStringLiteral("LoopList"));
-    LoopList->setGeometry(8, 20, 696, 138);
-    NewLoop = makeButton(LoopListBox, "NewLoop", tr("New Loop"), {8, 164, 110, 26});
-    DeleteLoop = makeButton(LoopListBox, "DeleteLoop", tr("Delete Loop"), {124, 164, 110, 26});
-    PriorityUp = makeButton(LoopListBox, "PriorityUp", tr("High Priority"), {240, 164, 110, 26});
-    PriorityDown = makeButton(LoopListBox, "PriorityDown", tr("Low Priority"), {356, 164, 110, 26});
+LoopListPanel::LoopListPanel(SequenceEditor& editor, ErrorMessages& messages, QWidget* parent)
+    : QGroupBox(tr("Loop List"), parent), m_editor(editor), m_messages(messages),
+      m_list(named<ReportView>("LoopList", true, this)),
+      m_newButton(named<QPushButton>("NewLoop", tr("New L&oop"), this)),
+      m_deleteButton(named<QPushButton>("DeleteLoop", tr("&Delete Loop"), this)),
+      m_upButton(named<QPushButton>("PriorityUp", tr("&High Priority"), this)),
+      m_downButton(named<QPushButton>("PriorityDown", tr("Lo&w Priority"), this)) {
+    setObjectName(QStringLiteral("LoopListBox"));
+    m_list->setModel(&editor.loops());
+    m_list->fitColumns(LoopTableModel::columns());
 
-    connect(LoopList, &QTableWidget::itemSelectionChanged, this,
-            [this] { LoopListSelectItem(LoopList->selectedRow()); });
-    // Every tick or clear of a row's box reaches its loop at once, by mouse or by keyboard,
-    // so that no change waits for a later click to be kept.
-    connect(LoopList, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (item->column() == 0) {
-            SyncLoopChecks();
-        }
-    });
-    connect(LoopList->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &TFormImageLoop::LoopListColumnClick);
-    connect(NewLoop, &QPushButton::clicked, this, &TFormImageLoop::NewLoopClick);
-    connect(DeleteLoop, &QPushButton::clicked, this, &TFormImageLoop::DeleteLoopClick);
-    connect(PriorityUp, &QPushButton::clicked, this, &TFormImageLoop::PriorityUpClick);
-    connect(PriorityDown, &QPushButton::clicked, this, &TFormImageLoop::PriorityDownClick);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {m_newButton, m_deleteButton, m_upButton, m_downButton}) {
+        button->setMinimumWidth(110);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(6);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { emit loopSelected(m_list->selectedRow()); });
+    // A reset drops the selection without a word.
+    connect(&editor.loops(), &QAbstractItemModel::modelReset, this,
+            [this] { emit loopSelected(-1); });
+    connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &LoopListPanel::LoopListColumnClick);
+    connect(m_newButton, &QPushButton::clicked, this, &LoopListPanel::NewLoopClick);
+    connect(m_deleteButton, &QPushButton::clicked, this, &LoopListPanel::DeleteLoopClick);
+    connect(m_upButton, &QPushButton::clicked, this, &LoopListPanel::PriorityUpClick);
+    connect(m_downButton, &QPushButton::clicked, this, &LoopListPanel::PriorityDownClick);
+    onKey(m_list, QKeySequence::Delete, [this] { DeleteLoopClick(); });
+    onKey(m_list, QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { PriorityUpClick(); });
+    onKey(m_list, QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { PriorityDownClick(); });
+    buildContextMenu();
 }
 
-void TFormImageLoop::RefreshLoopList() {
-    const LoopTable& table = m_sequence.loopTable;
-    const std::uint8_t count = GetLoopCount(table);
-    LoopList->resetRows(count);
-    for (std::uint8_t index = 0; index < count; ++index) {
-        LoopList->setRowTexts(index, loopRowTexts(table.Loops[index]));
-        LoopList->setRowChecked(index, table.Loops[index].Checked != 0);
-    }
-    // Nothing is left to edit, so the lower groups would only show a loop that is gone.
-    if (count == 0) {
-        hideLoopGroups();
-    }
+void LoopListPanel::buildContextMenu() {
+    auto* duplicate = new QAction(tr("D&uplicate Loop"), m_list);
+    duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    duplicate->setShortcutContext(Qt::WindowShortcut);
+    connect(duplicate, &QAction::triggered, this, &LoopListPanel::DuplicateLoopClick);
+    auto* separator = new QAction(m_list);
+    separator->setSeparator(true);
+    m_list->addActions({duplicate, separator, m_editor.history().createUndoAction(m_list),
+                        m_editor.history().createRedoAction(m_list)});
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-std::uint8_t TFormImageLoop::SelectedLoopIndex() const {
-    const int row = LoopList->selectedRow();
+std::uint8_t LoopListPanel::SelectedLoopIndex() const {
+    const int row = m_list->selectedRow();
     return row < 0 ? kNoSelection : static_cast<std::uint8_t>(row);
 }
 
-void TFormImageLoop::selectLoopRow(int row) {
-    if (row < 0 || row >= LoopList->rowCount()) {
-        LoopList->clearSelection();
+void LoopListPanel::selectLoopRow(int row) {
+    m_list->selectOnly(row);
+}
+
+int LoopListPanel::loopRowCount() const {
+    return m_editor.loops().rowCount();
+}
+
+void LoopListPanel::addLoopCopy(std::uint8_t index, LoopEntry& loop, const QString& text) {
+    if (loopRowCount() >= kMaxLoops) {
+        m_messages.showError(
+            this, tr("The sequence already holds %1 loops, the most a playlist can carry.")
+                      .arg(kMaxLoops));
         return;
     }
-    LoopList->selectRow(row);
-}
-
-int TFormImageLoop::loopRowCount() const {
-    return LoopList->rowCount();
-}
-
-LoopEntry* TFormImageLoop::selectedLoop() {
-    const std::uint8_t index = SelectedLoopIndex();
-    return index < kMaxLoops ? GetLoop(m_sequence.loopTable, index) : nullptr;
-}
-
-void TFormImageLoop::LoopListSelectItem(int row) {
-    // A click beside the rows clears the selection; groups left on show would take edits
-    // that reach no loop and are silently lost.
-    if (row < 0) {
-        hideLoopGroups();
-        return;
-    }
-    ShowLoopProperties(static_cast<std::uint8_t>(row));
-    LoopGroupBox->show();
-    ImageListGroupBox->show();
-}
-
-void TFormImageLoop::hideLoopGroups() {
-    LoopGroupBox->hide();
-    ImageListGroupBox->hide();
-}
-
-void TFormImageLoop::writeLoopRow(std::uint8_t loopIndex) {
-    if (const LoopEntry* loop = GetLoop(m_sequence.loopTable, loopIndex)) {
-        LoopList->setRowTexts(loopIndex, loopRowTexts(*loop));
-    }
-}
-
-void TFormImageLoop::SyncLoopChecks() {
-    LoopTable& table = m_sequence.loopTable;
-    bool changed = false;
-    for (int row = 0; row < LoopList->rowCount() && row < GetLoopCount(table); ++row) {
-        const std::uint8_t checked = LoopList->isRowChecked(row) ? 1 : 0;
-        LoopEntry& loop = table.Loops[static_cast<std::size_t>(row)];
-        changed = changed || loop.Checked != checked;
-        loop.Checked = checked;
-    }
-    if (changed) {
-        noteSequenceEdited();
-    }
-}
-
-void TFormImageLoop::selectLoopAfterChange(std::uint8_t index) {
-    RefreshLoopList();
-    selectLoopRow(index);
-    noteSequenceEdited();
-}
-
-void TFormImageLoop::NewLoopClick() {
-    LoopTable& table = m_sequence.loopTable;
-    LoopEntry* loop = AddLoop(table);
-    if (loop == nullptr) {
-        return;
-    }
-    setText(loop->Name, "Loop" + std::to_string(m_nextLoopNumber));
+    setText(loop.Name, "Loop" + std::to_string(m_nextLoopNumber));
     ++m_nextLoopNumber;
-    selectLoopAfterChange(static_cast<std::uint8_t>(GetLoopCount(table) - 1));
+    m_editor.addLoop(index, loop, text);
 }
 
-void TFormImageLoop::DeleteLoopClick() {
+void LoopListPanel::NewLoopClick() {
+    LoopEntry loop;
+    resetLoopEntry(loop);
+    addLoopCopy(static_cast<std::uint8_t>(loopRowCount()), loop, tr("New Loop"));
+}
+
+void LoopListPanel::DuplicateLoopClick() {
     const std::uint8_t index = SelectedLoopIndex();
-    if (LoopList->rowCount() == 0 || index >= kMaxLoops) {
+    const LoopEntry* selected = GetLoop(m_editor.sequence().loopTable, index);
+    if (selected == nullptr) {
         return;
     }
-    LoopTable& table = m_sequence.loopTable;
-    RemoveLoop(table, index);
-    const std::uint8_t remaining = GetLoopCount(table);
-    // With no loop left, the refresh hides the groups.
-    selectLoopAfterChange(
-        remaining == 0 ? kNoSelection : std::min(index, static_cast<std::uint8_t>(remaining - 1)));
+    LoopEntry copy = *selected;
+    addLoopCopy(static_cast<std::uint8_t>(index + 1), copy, tr("Duplicate Loop"));
 }
 
-void TFormImageLoop::PriorityUpClick() {
+void LoopListPanel::DeleteLoopClick() {
     const std::uint8_t index = SelectedLoopIndex();
-    if (LoopList->rowCount() == 0 || index >= kMaxLoops) {
-        return;
-    }
-    const std::uint8_t moved = MoveLoopUp(m_sequence.loopTable, index);
-    if (moved != NotMoved) {
-        selectLoopAfterChange(moved);
+    if (index != kNoSelection) {
+        m_editor.deleteLoop(index);
     }
 }
 
-void TFormImageLoop::PriorityDownClick() {
+void LoopListPanel::PriorityUpClick() {
     const std::uint8_t index = SelectedLoopIndex();
-    if (LoopList->rowCount() == 0 || index >= kMaxLoops) {
-        return;
-    }
-    const std::uint8_t moved = MoveLoopDown(m_sequence.loopTable, index);
-    if (moved != NotMoved) {
-        selectLoopAfterChange(moved);
+    if (index != kNoSelection && index > 0) {
+        m_editor.moveLoop(index, static_cast<std::uint8_t>(index - 1));
     }
 }
 
-void TFormImageLoop::LoopListColumnClick() {
-    RefreshLoopList();
+void LoopListPanel::PriorityDownClick() {
+    const std::uint8_t index = SelectedLoopIndex();
+    if (index != kNoSelection && index + 1 < loopRowCount()) {
+        m_editor.moveLoop(index, static_cast<std::uint8_t>(index + 1));
+    }
+}
+
+void LoopListPanel::LoopListColumnClick() {
+    m_editor.loops().reread();
     selectLoopRow(0);
 }
 

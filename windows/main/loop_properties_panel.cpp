@@ -1,53 +1,32 @@
-// The "Loop Properties" group of the main window: the fields of the selected loop. One
-// handler takes every change, told apart by the control's tag.
+#include "windows/main/loop_properties_panel.h"
+
+#include "model/sequence_edits.h"
 #include "model/store.h"
 #include "model/text_rules.h"
 #include "windows/main/checked_picker.h"
-#include "windows/main/control_factory.h"
 #include "windows/main/playlist_text_validator.h"
-#include "windows/main/row_texts.h"
-#include "windows/main/unit_image_loop.h"
+#include "windows/main/sequence_editor.h"
+#include "windows/shell/model_text.h"
+#include "windows/shell/named_control.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QToolTip>
+#include <QVBoxLayout>
+#include <initializer_list>
+#include <utility>
 
 namespace orvex {
 namespace {
 
-template <typename Field, typename Value> bool assign(Field& field, Value value) {
-    const auto converted = static_cast<Field>(value);
-    const bool changed = field != converted;
-    field = converted;
-    return changed;
-}
-
-// Both assignments run, as a function's arguments are all evaluated before its body.
-bool eitherChanged(bool first, bool second) {
-    return first || second;
-}
-
-bool assignText(Text64& field, const std::string& text) {
-    const bool changed = textOf(field) != text;
-    setText(field, text);
-    return changed;
-}
-
 std::uint8_t flagOf(bool on) {
     return on ? 1 : 0;
-}
-
-CheckedPicker* makePicker(QWidget* parent, const char* name, CheckedPicker::Kind kind,
-                          const QRect& place) {
-    auto* picker = new CheckedPicker(kind, parent);
-    picker->setObjectName(QString::fromLatin1(name));
-    picker->setGeometry(place);
-    return picker;
 }
 
 QStringList namesOf(const auto& names) {
@@ -58,44 +37,88 @@ QStringList namesOf(const auto& names) {
     return list;
 }
 
+QComboBox* dropDown(const char* name, const QStringList& entries, QWidget* parent) {
+    auto* box = named<QComboBox>(name, parent);
+    box->addItems(entries);
+    return box;
+}
+
+// Sets a control only when it shows something else, so that it sends no signal for nothing.
+void showIndex(QComboBox* box, int index) {
+    if (box->currentIndex() != index) {
+        box->setCurrentIndex(index);
+    }
+}
+
 } // namespace
 
-void TFormImageLoop::buildLoopPropertiesGroup() {
-    using Kind = CheckedPicker::Kind;
-    LoopGroupBox = makeGroup(this, "LoopGroupBox", tr("Loop Properties"), {8, 242, 352, 170});
-    QWidget* group = LoopGroupBox;
-
-    Label10 = makeLabel(group, "Label10", tr("Name"), {8, 20, 62, 24});
-    EditName = new QLineEdit(group);
-    EditName->setObjectName(QStringLiteral("EditName"));
-    EditName->setGeometry(70, 20, 274, 24);
-    m_nameValidator = new PlaylistTextValidator(kMaxLoopNameBytes, EditName);
+LoopPropertiesPanel::LoopPropertiesPanel(SequenceEditor& editor, QWidget* parent)
+    : QGroupBox(tr("Loop Properties"), parent), m_editor(editor),
+      Label10(named<QLabel>("Label10", tr("Nam&e"), this)),
+      EditName(named<QLineEdit>("EditName", this)),
+      m_nameValidator(new PlaylistTextValidator(kMaxLoopNameBytes, EditName)),
+      Label1(named<QLabel>("Label1", tr("Initial Date:"), this)),
+      DateIni(named<CheckedPicker>("DateIni", CheckedPicker::Kind::Date, this)),
+      Label2(named<QLabel>("Label2", tr("End Date:"), this)),
+      DateEnd(named<CheckedPicker>("DateEnd", CheckedPicker::Kind::Date, this)),
+      Label3(named<QLabel>("Label3", tr("Initial Time:"), this)),
+      TimeIni(named<CheckedPicker>("TimeIni", CheckedPicker::Kind::Time, this)),
+      Label4(named<QLabel>("Label4", tr("End Time:"), this)),
+      TimeEnd(named<CheckedPicker>("TimeEnd", CheckedPicker::Kind::Time, this)),
+      CB_WeekDay(named<QCheckBox>("CB_WeekDay", tr("Wee&kDay"), this)),
+      WeekDay(dropDown("WeekDay",
+                       {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"),
+                        tr("Friday"), tr("Saturday")},
+                       this)),
+      CB_MonthDay(named<QCheckBox>("CB_MonthDay", tr("Month Da&y"), this)),
+      MonthDay(named<QSpinBox>("MonthDay", this)),
+      LoopImages(named<QCheckBox>("LoopImages", tr("Loo&p Images"), this)),
+      Label8(named<QLabel>("Label8", tr("Remote Event"), this)),
+      EventBox(dropDown("EventBox", namesOf(kEventNames), this)) {
+    setObjectName(QStringLiteral("LoopGroupBox"));
     EditName->setValidator(m_nameValidator);
-
-    Label1 = makeLabel(group, "Label1", tr("Initial Date:"), {8, 48, 62, 24});
-    DateIni = makePicker(group, "DateIni", Kind::Date, {72, 48, 108, 24});
-    Label2 = makeLabel(group, "Label2", tr("End Date:"), {184, 48, 50, 24});
-    DateEnd = makePicker(group, "DateEnd", Kind::Date, {234, 48, 110, 24});
-    Label3 = makeLabel(group, "Label3", tr("Initial Time:"), {8, 76, 62, 24});
-    TimeIni = makePicker(group, "TimeIni", Kind::Time, {72, 76, 108, 24});
-    Label4 = makeLabel(group, "Label4", tr("End Time:"), {184, 76, 50, 24});
-    TimeEnd = makePicker(group, "TimeEnd", Kind::Time, {234, 76, 110, 24});
-
-    CB_WeekDay = makeCheckBox(group, "CB_WeekDay", tr("WeekDay"), {8, 104, 76, 24});
-    WeekDay = makeDropDown(group, "WeekDay",
-                           {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"),
-                            tr("Thursday"), tr("Friday"), tr("Saturday")},
-                           {84, 104, 96, 24});
-    CB_MonthDay = makeCheckBox(group, "CB_MonthDay", tr("Month Day"), {184, 104, 90, 24});
-    MonthDay = new QSpinBox(group);
-    MonthDay->setObjectName(QStringLiteral("MonthDay"));
-    MonthDay->setGeometry(280, 104, 64, 24);
     MonthDay->setRange(1, 31);
+    // A box as wide as its caption, so that a click beside the caption ticks nothing.
+    for (QCheckBox* box : {CB_WeekDay, CB_MonthDay, LoopImages}) {
+        box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    }
+    Label10->setBuddy(EditName);
+    Label1->setBuddy(DateIni);
+    Label2->setBuddy(DateEnd);
+    Label3->setBuddy(TimeIni);
+    Label4->setBuddy(TimeEnd);
+    Label8->setBuddy(EventBox);
 
-    LoopImages = makeCheckBox(group, "LoopImages", tr("Loop Images"), {8, 132, 110, 24});
-    Label8 = makeLabel(group, "Label8", tr("Remote Event"), {124, 132, 86, 24});
-    EventBox = makeDropDown(group, "EventBox", namesOf(kEventNames), {212, 132, 132, 24});
-    LoopGroupBox->hide();
+    // The dates and times line up; the lower rows share their width as their captions need.
+    auto* pickers = new QGridLayout;
+    pickers->setHorizontalSpacing(4);
+    pickers->setVerticalSpacing(4);
+    pickers->addWidget(Label1, 0, 0);
+    pickers->addWidget(DateIni, 0, 1);
+    pickers->addWidget(Label2, 0, 2);
+    pickers->addWidget(DateEnd, 0, 3);
+    pickers->addWidget(Label3, 1, 0);
+    pickers->addWidget(TimeIni, 1, 1);
+    pickers->addWidget(Label4, 1, 2);
+    pickers->addWidget(TimeEnd, 1, 3);
+    pickers->setColumnStretch(1, 1);
+    pickers->setColumnStretch(3, 1);
+    const auto row = [](std::initializer_list<std::pair<QWidget*, int>> controls) {
+        auto* line = new QHBoxLayout;
+        line->setSpacing(4);
+        for (const auto& [control, stretch] : controls) {
+            line->addWidget(control, stretch);
+        }
+        return line;
+    };
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(4);
+    layout->addLayout(row({{Label10, 0}, {EditName, 1}}));
+    layout->addLayout(pickers);
+    layout->addLayout(row({{CB_WeekDay, 0}, {WeekDay, 1}, {CB_MonthDay, 0}, {MonthDay, 1}}));
+    layout->addLayout(row({{LoopImages, 0}, {Label8, 0}, {EventBox, 1}}));
+    layout->addStretch();
 
     const auto onChange = [this](LoopTag tag) {
         return [this, tag] {
@@ -103,7 +126,7 @@ void TFormImageLoop::buildLoopPropertiesGroup() {
         };
     };
     connect(EditName, &QLineEdit::textChanged, this, onChange(LoopTag::Name));
-    connect(EditName, &QLineEdit::inputRejected, this, &TFormImageLoop::EditNameRejected);
+    connect(EditName, &QLineEdit::inputRejected, this, &LoopPropertiesPanel::EditNameRejected);
     connect(DateIni, &CheckedPicker::changed, this, onChange(LoopTag::DateIni));
     connect(DateEnd, &CheckedPicker::changed, this, onChange(LoopTag::DateEnd));
     connect(TimeIni, &CheckedPicker::changed, this, onChange(LoopTag::TimeIni));
@@ -114,15 +137,25 @@ void TFormImageLoop::buildLoopPropertiesGroup() {
     connect(MonthDay, &QSpinBox::valueChanged, this, onChange(LoopTag::MonthDay));
     connect(LoopImages, &QCheckBox::toggled, this, onChange(LoopTag::LoopImages));
     connect(EventBox, &QComboBox::currentIndexChanged, this, onChange(LoopTag::Event));
+    // Leaving a box ends its typing: the next change there is a step of its own.
+    connect(EditName, &QLineEdit::editingFinished, this, [this] { m_typingKey = 0; });
 }
 
-void TFormImageLoop::ShowLoopProperties(std::uint8_t loopIndex) {
-    const LoopEntry* loop = GetLoop(m_sequence.loopTable, loopIndex);
+void LoopPropertiesPanel::ShowLoopProperties(std::uint8_t loopIndex) {
+    const LoopEntry* loop = GetLoop(m_editor.sequence().loopTable, loopIndex);
     if (loop == nullptr) {
+        m_loop = -1;
         return;
     }
-    const QScopedValueRollback<bool> filling(m_filling, true);
-    EditName->setText(modelText(textOf(loop->Name)));
+    if (m_loop != loopIndex) {
+        m_typingKey = 0;
+    }
+    m_loop = loopIndex;
+    const QScopedValueRollback<bool> showing(m_showing, true);
+    const QString name = modelText(textOf(loop->Name));
+    if (EditName->text() != name) {
+        EditName->setText(name);
+    }
     const std::pair<CheckedPicker*, std::pair<TDateTime, std::uint8_t>> pickers[] = {
         {DateIni, {loop->DateIni, loop->bDateIni}},
         {DateEnd, {loop->DateEnd, loop->bDateEnd}},
@@ -130,7 +163,9 @@ void TFormImageLoop::ShowLoopProperties(std::uint8_t loopIndex) {
         {TimeEnd, {loop->TimeEnd, loop->bTimeEnd}},
     };
     for (const auto& [picker, field] : pickers) {
-        picker->setValue(field.first);
+        if (picker->value() != field.first) {
+            picker->setValue(field.first);
+        }
         picker->setChecked(field.second != 0);
     }
     CB_WeekDay->setChecked(loop->bWeekDay != 0);
@@ -138,19 +173,45 @@ void TFormImageLoop::ShowLoopProperties(std::uint8_t loopIndex) {
     CB_MonthDay->setChecked(loop->bMonthDay != 0);
     MonthDay->setEnabled(loop->bMonthDay != 0);
     // An index past the entries selects none; the stored value stays until the user picks one.
-    WeekDay->setCurrentIndex(loop->WeekDay < WeekDay->count() ? loop->WeekDay : -1);
-    MonthDay->setValue(loop->MonthDay);
+    showIndex(WeekDay, loop->WeekDay < WeekDay->count() ? loop->WeekDay : -1);
+    if (MonthDay->value() != loop->MonthDay) {
+        MonthDay->setValue(loop->MonthDay);
+    }
     LoopImages->setChecked(loop->Loop != 0);
-    EventBox->setCurrentIndex(loop->Event < EventBox->count() ? loop->Event : -1);
-    RefreshImageList(loopIndex);
+    showIndex(EventBox, loop->Event < EventBox->count() ? loop->Event : -1);
 }
 
-void TFormImageLoop::LoopPropertiesChange(LoopTag tag) {
-    LoopEntry* loop = m_filling ? nullptr : selectedLoop();
+int LoopPropertiesPanel::typingKeyFor(LoopTag tag, bool flagChanged) {
+    const bool typed = tag == LoopTag::Name || tag == LoopTag::MonthDay ||
+                       ((tag == LoopTag::DateIni || tag == LoopTag::DateEnd ||
+                         tag == LoopTag::TimeIni || tag == LoopTag::TimeEnd) &&
+                        !flagChanged);
+    if (!typed) {
+        m_typingKey = 0;
+        return 0;
+    }
+    if (m_typingKey == 0 || tag != m_lastTyped) {
+        m_typingKey = m_editor.newTypingKey();
+        m_lastTyped = tag;
+    }
+    return m_typingKey;
+}
+
+void LoopPropertiesPanel::LoopPropertiesChange(LoopTag tag) {
+    const LoopEntry* loop = m_showing || m_loop < 0 ? nullptr
+                                                    : GetLoop(m_editor.sequence().loopTable,
+                                                              static_cast<std::uint8_t>(m_loop));
     if (loop == nullptr) {
         return;
     }
-    bool changed = false;
+    LoopFields fields = loopFieldsOf(*loop);
+    const auto picked = [](CheckedPicker* picker, TDateTime& value, std::uint8_t& flag) {
+        value = picker->value();
+        const bool flagChanged = flag != flagOf(picker->isChecked());
+        flag = flagOf(picker->isChecked());
+        return flagChanged;
+    };
+    bool flagChanged = false;
     switch (tag) {
     case LoopTag::Name: {
         // The validator lets only texts through that the playlist can carry.
@@ -158,55 +219,54 @@ void TFormImageLoop::LoopPropertiesChange(LoopTag tag) {
         if (!name.ok()) {
             return;
         }
-        changed = assignText(loop->Name, name.bytes);
+        setText(fields.Name, name.bytes);
         break;
     }
     case LoopTag::DateIni:
-        changed = eitherChanged(assign(loop->DateIni, DateIni->value()),
-                                assign(loop->bDateIni, flagOf(DateIni->isChecked())));
+        flagChanged = picked(DateIni, fields.DateIni, fields.bDateIni);
         break;
     case LoopTag::DateEnd:
-        changed = eitherChanged(assign(loop->DateEnd, DateEnd->value()),
-                                assign(loop->bDateEnd, flagOf(DateEnd->isChecked())));
+        flagChanged = picked(DateEnd, fields.DateEnd, fields.bDateEnd);
         break;
     case LoopTag::TimeIni:
-        changed = eitherChanged(assign(loop->TimeIni, TimeIni->value()),
-                                assign(loop->bTimeIni, flagOf(TimeIni->isChecked())));
+        flagChanged = picked(TimeIni, fields.TimeIni, fields.bTimeIni);
         break;
     case LoopTag::TimeEnd:
-        changed = eitherChanged(assign(loop->TimeEnd, TimeEnd->value()),
-                                assign(loop->bTimeEnd, flagOf(TimeEnd->isChecked())));
+        flagChanged = picked(TimeEnd, fields.TimeEnd, fields.bTimeEnd);
         break;
     case LoopTag::CheckWeekDay:
-        changed = assign(loop->bWeekDay, flagOf(CB_WeekDay->isChecked()));
+        fields.bWeekDay = flagOf(CB_WeekDay->isChecked());
         WeekDay->setEnabled(CB_WeekDay->isChecked());
         break;
     case LoopTag::WeekDay:
-        changed = WeekDay->currentIndex() >= 0 && assign(loop->WeekDay, WeekDay->currentIndex());
+        if (WeekDay->currentIndex() < 0) {
+            return;
+        }
+        fields.WeekDay = static_cast<std::uint8_t>(WeekDay->currentIndex());
         break;
     case LoopTag::CheckMonthDay:
         // The day the box shows becomes the loop's at once, as if it had just been typed.
-        changed = eitherChanged(assign(loop->bMonthDay, flagOf(CB_MonthDay->isChecked())),
-                                assign(loop->MonthDay, MonthDay->value()));
+        fields.bMonthDay = flagOf(CB_MonthDay->isChecked());
+        fields.MonthDay = static_cast<std::uint8_t>(MonthDay->value());
         MonthDay->setEnabled(CB_MonthDay->isChecked());
         break;
     case LoopTag::MonthDay:
-        changed = assign(loop->MonthDay, MonthDay->value());
+        fields.MonthDay = static_cast<std::uint8_t>(MonthDay->value());
         break;
     case LoopTag::LoopImages:
-        changed = assign(loop->Loop, flagOf(LoopImages->isChecked()));
+        fields.Loop = flagOf(LoopImages->isChecked());
         break;
     case LoopTag::Event:
-        changed = EventBox->currentIndex() >= 0 && assign(loop->Event, EventBox->currentIndex());
+        if (EventBox->currentIndex() < 0) {
+            return;
+        }
+        fields.Event = static_cast<std::uint8_t>(EventBox->currentIndex());
         break;
     }
-    if (changed) {
-        writeLoopRow(SelectedLoopIndex());
-        noteSequenceEdited();
-    }
+    m_editor.editLoop(static_cast<std::uint8_t>(m_loop), fields, typingKeyFor(tag, flagChanged));
 }
 
-void TFormImageLoop::EditNameRejected() {
+void LoopPropertiesPanel::EditNameRejected() {
     QToolTip::showText(EditName->mapToGlobal(QPoint(0, EditName->height())),
                        describeTextFault(m_nameValidator->lastFault(), kMaxLoopNameBytes),
                        EditName);

@@ -110,6 +110,7 @@ bool SequenceFileActions::save() {
         return false;
     }
     setModified(false);
+    emit saved();
     return true;
 }
 

@@ -35,6 +35,10 @@ public:
 
     bool isModified() const { return m_modified; }
 
+signals:
+    // After the sequence was written to its file.
+    void saved();
+
 public slots:
     void markModified();
     // For a sequence that was just started afresh.

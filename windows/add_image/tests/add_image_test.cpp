@@ -1,7 +1,7 @@
 #include "jpeg/fixture/jpeg_writer.h"
 #include "jpeg/fixture/sample_images.h"
 #include "windows/add_image/unit_add_image.h"
-#include "windows/shell/guarded_application.h"
+#include "windows/shell/tests/fake_error_messages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,18 +19,11 @@ namespace {
 class AddImageTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
-    TFormAddImage dialog;
-    QStringList errors;
+    testing::FakeErrorMessages messages;
+    QStringList& errors = messages.errors;
+    TFormAddImage dialog{messages};
 
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        application()->setErrorDisplay([this](const QString& message) { errors << message; });
-    }
-    void TearDown() override { application()->setErrorDisplay(showCriticalError); }
-
-    static GuardedApplication* application() {
-        return static_cast<GuardedApplication*>(QCoreApplication::instance());
-    }
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     std::vector<std::uint8_t> jpeg(int width, int height) const {
         return fixture::encodeJpeg(

@@ -3,6 +3,7 @@
 #include "jpeg/jpeg_decoder.h"
 #include "model/store.h"
 #include "windows/add_image/unit_add_image.h"
+#include "windows/main/image_list_panel.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/sequence_prompts.h"
 #include "windows/shell/choosers.h"
@@ -52,7 +53,7 @@ void BM_RefreshImageList128Images(benchmark::State& state) {
     FullEditor editor;
     editor.window.selectLoopRow(0);
     for (auto _ : state) {
-        editor.window.RefreshImageList(0);
+        editor.window.imageList().RefreshImageList(0);
     }
 }
 BENCHMARK(BM_RefreshImageList128Images)->Unit(benchmark::kMillisecond);

@@ -2,10 +2,11 @@
 
 #include "model/store.h"
 #include "platform/tests/fake_services.h"
-#include "windows/main/report_list.h"
+#include "windows/main/image_list_panel.h"
+#include "windows/main/loop_list_panel.h"
+#include "windows/main/report_view.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/tests/fake_sequence_prompts.h"
-#include "windows/shell/guarded_application.h"
 #include "windows/shell/tests/fake_choosers.h"
 
 #include <QCoreApplication>
@@ -29,23 +30,13 @@ protected:
     std::unique_ptr<Sequence> sequence = std::make_unique<Sequence>();
     std::unique_ptr<TFormImageLoop> window;
     int changes = 0;
-    QStringList errors;
+    QStringList& errors = prompts.errors;
 
     void SetUp() override {
         window = std::make_unique<TFormImageLoop>(*sequence, choosers, prompts);
         QObject::connect(window.get(), &TFormImageLoop::sequenceChanged, [this] { ++changes; });
-        application()->setErrorDisplay([this](const QString& message) { errors << message; });
         window->show();
     }
-
-    void TearDown() override { application()->setErrorDisplay(showCriticalError); }
-
-    static GuardedApplication* application() {
-        return static_cast<GuardedApplication*>(QCoreApplication::instance());
-    }
-
-    // Lets the errors a handler reported after its event reach the error display.
-    void settle() { QCoreApplication::sendPostedEvents(); }
 
     template <typename T> T* child(const char* name) {
         T* found = window->findChild<T*>(QString::fromLatin1(name));
@@ -57,8 +48,8 @@ protected:
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
 
-    ReportList* loopList() { return child<ReportList>("LoopList"); }
-    ReportList* imageList() { return child<ReportList>("ImageList"); }
+    ReportView* loopList() { return child<ReportView>("LoopList"); }
+    ReportView* imageList() { return child<ReportView>("ImageList"); }
 
     // Loops named "A", "B", ... with `items` image entries each, shown in the list.
     void addLoops(int count, int items = 0) {
@@ -92,29 +83,37 @@ protected:
         }
     }
 
-    static QString cell(ReportList* list, int row, int column) {
-        const QTableWidgetItem* item = list->item(row, column);
-        return item == nullptr ? QString() : item->text();
+    static int rows(const ReportView* list) { return list->model()->rowCount(); }
+
+    static QString cell(const ReportView* list, int row, int column) {
+        return list->model()->index(row, column).data().toString();
+    }
+
+    static bool isChecked(const ReportView* list, int row) {
+        return list->model()->index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
     }
 
     // The caption followed by the cells, as the user reads the row.
-    static QStringList rowTexts(ReportList* list, int row) {
+    static QStringList rowTexts(const ReportView* list, int row) {
         QStringList texts;
-        for (int column = 0; column < list->columnCount(); ++column) {
+        for (int column = 0; column < list->model()->columnCount(); ++column) {
             texts << cell(list, row, column);
         }
         return texts;
     }
 
-    static void clickRow(ReportList* list, int row) {
-        const QRect place = list->visualItemRect(list->item(row, 1));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    static QRect placeOf(ReportView* list, int row, int column) {
+        return list->visualRect(list->model()->index(row, column));
     }
 
-    static void clickCheckBox(ReportList* list, int row) {
+    static void clickRow(ReportView* list, int row, Qt::KeyboardModifiers keys = {}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, placeOf(list, row, 1).center());
+    }
+
+    static void clickCheckBox(ReportView* list, int row) {
         QStyleOptionViewItem option;
         option.initFrom(list);
-        option.rect = list->visualItemRect(list->item(row, 0));
+        option.rect = placeOf(list, row, 0);
         option.features =
             QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
         const QRect box =

@@ -19,7 +19,7 @@ TEST_F(LoopListTest, NewLoopNamesItFromTheCounterAndSelectsIt) {
     EXPECT_TRUE(child<QGroupBox>("ImageListGroupBox")->isVisible());
     EXPECT_EQ(rowTexts(loopList(), 0),
               QStringList({"Loop0", "----", "----", "----", "----", "----", "----", "ON", "NONE"}));
-    EXPECT_TRUE(loopList()->isRowChecked(0));
+    EXPECT_TRUE(isChecked(loopList(), 0));
     EXPECT_EQ(changes, 2);
 
     // A load sets the counter to the number of loops it listed; it wraps at 16 bits.
@@ -119,7 +119,7 @@ TEST_F(LoopListTest, RowCheckBoxesReachTheStoreByMouseAndKeyboard) {
     EXPECT_EQ(changes, 1);
 
     // Space on the focused caption cell toggles its box, with no click afterwards.
-    loopList()->setCurrentCell(126, 0);
+    loopList()->setCurrentIndex(loopList()->model()->index(126, 0));
     QTest::keyClick(loopList(), Qt::Key_Space);
     EXPECT_EQ(loop(126).Checked, 0);
 
@@ -152,9 +152,7 @@ TEST_F(LoopListTest, ClearingTheSelectionTakesTheLowerGroupsAwaySoNoEditIsLost) 
                           QPoint(viewport->width() / 2, viewport->height() - 4));
     };
     const auto ctrlClickRow = [this](int row) {
-        const QRect place = loopList()->visualItemRect(loopList()->item(row, 1));
-        QTest::mouseClick(loopList()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          place.center());
+        clickRow(loopList(), row, Qt::ControlModifier);
     };
     for (const auto& deselect :
          {std::function<void()>(clickBlank), std::function<void()>([&] { ctrlClickRow(1); })}) {

@@ -5,7 +5,8 @@
 #include "model/store.h"
 #include "platform/tests/fake_services.h"
 #include "windows/add_image/unit_add_image.h"
-#include "windows/main/report_list.h"
+#include "windows/main/image_list_panel.h"
+#include "windows/main/loop_list_panel.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/tests/fake_sequence_prompts.h"
 #include "windows/shell/tests/fake_choosers.h"
@@ -33,7 +34,7 @@ void writePictures(const QTemporaryDir& folder) {
 
 void fillSequence(TFormImageLoop& window, Sequence& sequence) {
     for (int i = 0; i < 5; ++i) {
-        window.NewLoopClick();
+        window.loopList().NewLoopClick();
     }
     LoopEntry* loops = sequence.loopTable.Loops.data();
     setText(loops[0].Name, "Breakfast menu");
@@ -74,14 +75,15 @@ int main(int argc, char** argv) {
 
     auto sequence = std::make_unique<Sequence>();
     TFormImageLoop window(*sequence, choosers, prompts);
-    TFormAddImage addImage(&window);
+    TFormAddImage addImage(prompts, &window);
     window.attachWindows({&addImage, nullptr, nullptr});
     window.SetSequenceFolder(QStringLiteral("/home/shop/screens/"));
     fillSequence(window, *sequence);
     window.selectLoopRow(2);
-    window.InsertSelectedFiles({"market.jpg", "beach.jpg", "menu_today.jpg", "harbour.JPG"});
-    window.AddInactiveButtonClick();
-    window.findChild<ReportList*>(QStringLiteral("ImageList"))->selectRow(2);
+    window.imageList().InsertSelectedFiles(
+        {"market.jpg", "beach.jpg", "menu_today.jpg", "harbour.JPG"});
+    window.imageList().AddInactiveButtonClick();
+    window.imageList().selectImageRows(2, 2);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
