@@ -3,6 +3,7 @@
 #include "model/sequence_edits.h"
 #include "model/store.h"
 #include "platform/services.h"
+#include "windows/main/report_cells.h"
 #include "windows/main/row_texts.h"
 #include "windows/main/sequence_editor.h"
 
@@ -85,31 +86,11 @@ QVariant ImageTableModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const ImageItem& item = shown->Items[static_cast<std::size_t>(index.row())];
-    switch (role) {
-    case Qt::DisplayRole:
-        return imageRowTexts(item).value(index.column());
-    case Qt::CheckStateRole:
-        return index.column() == 0 ? QVariant(item.Checked ? Qt::Checked : Qt::Unchecked)
-                                   : QVariant();
-    case Qt::TextAlignmentRole:
-        return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                   : QVariant(Qt::AlignCenter);
-    default:
-        return {};
-    }
+    return reportCell(imageRowTexts(item), item.Checked != 0, index.column(), role);
 }
 
 QVariant ImageTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal) {
-        return {};
-    }
-    if (role == Qt::DisplayRole) {
-        return columns().at(static_cast<std::size_t>(section)).caption;
-    }
-    if (role == Qt::TextAlignmentRole && section == 0) {
-        return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
-    }
-    return {};
+    return reportHeader(columns(), section, orientation, role);
 }
 
 Qt::ItemFlags ImageTableModel::flags(const QModelIndex& index) const {

@@ -2,6 +2,7 @@
 
 #include "model/store.h"
 #include "platform/services.h"
+#include "windows/main/report_cells.h"
 #include "windows/main/row_texts.h"
 #include "windows/main/sequence_editor.h"
 
@@ -39,31 +40,11 @@ QVariant LoopTableModel::data(const QModelIndex& index, int role) const {
     if (loop == nullptr) {
         return {};
     }
-    switch (role) {
-    case Qt::DisplayRole:
-        return loopRowTexts(*loop).value(index.column());
-    case Qt::CheckStateRole:
-        return index.column() == 0 ? QVariant(loop->Checked ? Qt::Checked : Qt::Unchecked)
-                                   : QVariant();
-    case Qt::TextAlignmentRole:
-        return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                   : QVariant(Qt::AlignCenter);
-    default:
-        return {};
-    }
+    return reportCell(loopRowTexts(*loop), loop->Checked != 0, index.column(), role);
 }
 
 QVariant LoopTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal) {
-        return {};
-    }
-    if (role == Qt::DisplayRole) {
-        return columns().at(static_cast<std::size_t>(section)).caption;
-    }
-    if (role == Qt::TextAlignmentRole && section == 0) {
-        return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
-    }
-    return {};
+    return reportHeader(columns(), section, orientation, role);
 }
 
 Qt::ItemFlags LoopTableModel::flags(const QModelIndex& index) const {
