@@ -185,7 +185,7 @@ void ImageListPanel::selectImageRows(int first, int last) {
     ImageList->selectionModel()->setCurrentIndex(model->index(first, 0),
                                                  QItemSelectionModel::NoUpdate);
     ImageList->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
-    ImageList->scrollTo(model->index(last, 0));
+    ImageList->scrollIntoView(model->index(last, 0));
 }
 
 void ImageListPanel::ImageListChange(ImageTag tag) {

@@ -67,6 +67,12 @@ void ReportView::selectOnly(int row) {
     const QModelIndex index = model()->index(row, 0);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                  QItemSelectionModel::Rows);
+    scrollIntoView(index);
+}
+
+void ReportView::scrollIntoView(const QModelIndex& index) {
+    // A row just added is not yet in the scroll range, which is laid out later.
+    executeDelayedItemsLayout();
     scrollTo(index);
 }
 

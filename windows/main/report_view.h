@@ -31,6 +31,7 @@ public:
     // Makes `row` the only selected and the current row and scrolls it into view; a row
     // outside the list clears the selection.
     void selectOnly(int row);
+    void scrollIntoView(const QModelIndex& index);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -279,7 +279,7 @@ void TFormImageLoop::showTouchedLoop(int loop) {
         selectLoopRow(loop);
     } else {
         m_loopProperties->ShowLoopProperties(static_cast<std::uint8_t>(loop));
-        m_loopList->list()->scrollTo(m_editor->loops().index(loop, 0));
+        m_loopList->list()->scrollIntoView(m_editor->loops().index(loop, 0));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "platform/tests/fake_services.h"
 #include "playlist/playlist_file.h"
 #include "windows/config/unit_config.h"
+#include "windows/main/sequence_editor.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/tests/fake_sequence_prompts.h"
 #include "windows/shell/guarded_application.h"
@@ -213,6 +214,11 @@ TEST_F(MainWindowTest, ConfigSequenceMarksTheSequenceOnlyWhenAStoredValueChanged
         loadPlaylist(QFile::encodeName(folder + "playlist.xml").toStdString(), services.regional);
     ASSERT_NE(saved.sequence, nullptr) << saved.message;
     EXPECT_EQ(saved.sequence->mainParams, edited);
+
+    // The dialog's OK is one step of the history.
+    window->editor().history().undo();
+    EXPECT_EQ(sequence->mainParams, defaults);
+    EXPECT_TRUE(window->isWindowModified());
     QDir(folder).removeRecursively();
 }
 
