@@ -6,6 +6,9 @@ QVariant reportCell(const QStringList& texts, bool checked, int column, int role
     switch (role) {
     case Qt::DisplayRole:
         return texts.value(column);
+    case Qt::ToolTipRole:
+        // A long name cut short in its column can still be read whole.
+        return column == 0 ? QVariant(texts.value(column)) : QVariant();
     case Qt::CheckStateRole:
         return column == 0 ? QVariant(checked ? Qt::Checked : Qt::Unchecked) : QVariant();
     case Qt::TextAlignmentRole:

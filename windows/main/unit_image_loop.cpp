@@ -86,8 +86,9 @@ TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, SequenceP
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(4);
     layout->addLayout(buildTopRow());
-    layout->addWidget(m_loopList, 1);
-    layout->addLayout(panels);
+    // Growing, the window gives the loop list a little more of its height than the panels.
+    layout->addWidget(m_loopList, 6);
+    layout->addLayout(panels, 5);
     layout->addLayout(buildBottomRow());
     resize(728, 451);
 
