@@ -1,10 +1,12 @@
 #include "windows/add_image/unit_add_image.h"
 
 #include "windows/shell/error_messages.h"
+#include "windows/shell/named_control.h"
 #include "windows/shell/picture_preview.h"
 
 #include <QDir>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,31 +17,38 @@ TFormAddImage::TFormAddImage(ErrorMessages& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
     setObjectName(QStringLiteral("FormAddImage"));
     setWindowTitle(QStringLiteral("Add Image"));
-    setFixedSize(534, 338);
 
-    FileListBox1 = new QListWidget(this);
-    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
-    FileListBox1->setGeometry(8, 8, 150, kPreviewHeight);
+    FileListBox1 = named<QListWidget>("FileListBox1", this);
+    FileListBox1->setMinimumSize(150, kPreviewHeight);
     FileListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(166, 8, kPreviewWidth, kPreviewHeight);
+    // The preview keeps the player's half-size screen whatever room the dialog has.
+    Panel1 = named<QFrame>("Panel1", this);
+    Panel1->setFixedSize(kPreviewWidth, kPreviewHeight);
     Panel1->setAutoFillBackground(true);
     QPalette black = Panel1->palette();
     black.setColor(QPalette::Window, Qt::black);
     Panel1->setPalette(black);
-    Image1 = new QLabel(Panel1);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = named<QLabel>("Image1", Panel1);
     Image1->setGeometry(0, 0, kPreviewWidth, kPreviewHeight);
     Image1->setAlignment(Qt::AlignCenter);
 
-    Button1 = new QPushButton(tr("Add Files"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(8, 304, 110, 27);
-    Button2 = new QPushButton(tr("Close"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(416, 304, 110, 27);
+    Button1 = named<QPushButton>("Button1", tr("&Add Files"), this);
+    Button2 = named<QPushButton>("Button2", tr("Close"), this);
+    for (QPushButton* button : {Button1, Button2}) {
+        button->setMinimumWidth(110);
+    }
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setSpacing(8);
+    grid->addWidget(FileListBox1, 0, 0);
+    grid->addWidget(Panel1, 0, 1, 1, 2, Qt::AlignTop);
+    grid->addWidget(Button1, 1, 0, Qt::AlignLeft);
+    grid->addWidget(Button2, 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
+    resize(534, 338);
 
     // A click moves the current entry before it selects it, an arrow key the other way round;
     // either way the preview follows once the current entry is selected. The current entry
