@@ -10,12 +10,14 @@
 #include "windows/config/preview_item.h"
 #include "windows/shell/choosers.h"
 #include "windows/shell/error_messages.h"
+#include "windows/shell/mnemonics.h"
 #include "windows/shell/model_text.h"
 #include "windows/shell/named_control.h"
 #include "windows/shell/picture_preview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -75,6 +77,8 @@ TFormConfig::TFormConfig(Choosers& choosers, ErrorMessages& messages,
     setFont(compact);
     buildControls();
     connectControls();
+    retranslate();
+    assignMnemonics(this);
     setFixedSize(kClientSize.expandedTo(sizeHint()));
 
     Timer1 = named<QTimer>("Timer1", this);
@@ -88,33 +92,33 @@ void TFormConfig::buildControls() {
     for (const ColorEntry& entry : ColorTable) {
         colourNames << QString::fromLatin1(entry.name);
     }
-    Label2 = named<QLabel>("Label2", tr("&Font Color"), this);
+    Label2 = named<QLabel>("Label2", tr("Font Color"), this);
     FontColor = named<QComboBox>("FontColor", this);
     FontColor->addItems(colourNames);
     FontColor->setMinimumWidth(121);
     Label2->setBuddy(FontColor);
-    Label3 = named<QLabel>("Label3", tr("&Back Color"), this);
+    Label3 = named<QLabel>("Label3", tr("Back Color"), this);
     BackColor = named<QComboBox>("BackColor", this);
     BackColor->addItems(colourNames);
     BackColor->setMinimumWidth(121);
     Label3->setBuddy(BackColor);
-    Label1 = named<QLabel>("Label1", tr("Time &Zone"), this);
+    Label1 = named<QLabel>("Label1", tr("Time Zone"), this);
     TimeZone = named<QComboBox>("TimeZone", this);
     // The longest zone names would make the dialog wider than the preview needs.
     TimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     TimeZone->setMinimumContentsLength(30);
     Label1->setBuddy(TimeZone);
-    Label4 = named<QLabel>("Label4", tr("Screen &Rotate"), this);
+    Label4 = named<QLabel>("Label4", tr("Screen Rotate"), this);
     ScreenRot = named<QComboBox>("ScreenRot", this);
     ScreenRot->addItems({QStringLiteral("ROT 0"), QStringLiteral("ROT 90"),
                          QStringLiteral("ROT 180"), QStringLiteral("ROT 270")});
     ScreenRot->setMinimumWidth(97);
     Label4->setBuddy(ScreenRot);
-    ShowDate = named<QCheckBox>("ShowDate", tr("&Date"), this);
-    ShowTime = named<QCheckBox>("ShowTime", tr("&Time"), this);
-    CheckDST = named<QCheckBox>("CheckDST", tr("Daylight &Saving Time"), this);
-    LoadLogo = named<QPushButton>("LoadLogo", tr("&Load Logo"), this);
-    DeleteLogo = named<QPushButton>("DeleteLogo", tr("D&elete Logo"), this);
+    ShowDate = named<QCheckBox>("ShowDate", tr("Date"), this);
+    ShowTime = named<QCheckBox>("ShowTime", tr("Time"), this);
+    CheckDST = named<QCheckBox>("CheckDST", tr("Daylight Saving Time"), this);
+    LoadLogo = named<QPushButton>("LoadLogo", tr("Load Logo"), this);
+    DeleteLogo = named<QPushButton>("DeleteLogo", tr("Delete Logo"), this);
     for (QPushButton* button : {LoadLogo, DeleteLogo}) {
         button->setAutoDefault(false);
         button->setMinimumSize(75, 25);
@@ -180,12 +184,10 @@ void TFormConfig::buildPreview(QWidget* canvas) {
 
     Logo = new PreviewItem("Logo", canvas);
     Logo->setScaledContents(true);
-    Logo->setAccessibleName(tr("Logo on the screen preview"));
     Logo->setGeometry(Shape1->x(), Shape1->y(), 0, 0);
     Logo->hide();
 
     LabelClock = new PreviewItem("LabelClock", canvas);
-    LabelClock->setAccessibleName(tr("Clock on the screen preview"));
     LabelClock->setFont(clockFont());
     LabelClock->setAlignment(Qt::AlignCenter);
     LabelClock->setAutoFillBackground(true);
@@ -215,6 +217,23 @@ void TFormConfig::connectControls() {
         connect(item, &PreviewItem::nudged, this,
                 [this, item](QPoint step) { nudgeItem(item, step); });
     }
+}
+
+void TFormConfig::retranslate() {
+    Logo->setAccessibleName(tr("Logo on the screen preview"));
+    LabelClock->setAccessibleName(tr("Clock on the screen preview"));
+}
+
+void TFormConfig::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void TFormConfig::showEvent(QShowEvent* event) {
+    setFixedSize(kClientSize.expandedTo(sizeHint()));
+    QDialog::showEvent(event);
 }
 
 void TFormConfig::LoadFromParams(MainParams* record) {

@@ -63,7 +63,13 @@ public slots:
     // Escape and the close box put the record back as it was loaded.
     void reject() override;
 
+protected:
+    // The captions may have changed language while the dialog was hidden.
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void buildControls();
     void buildPreview(QWidget* canvas);
     void connectControls();

@@ -53,17 +53,16 @@ ImageListPanel::ImageListPanel(SequenceEditor& editor, ErrorMessages& messages,
       PageControl1(named<QTabWidget>("PageControl1", this)),
       TabSheet1(named<QWidget>("TabSheet1", PageControl1)),
       ImageList(named<ReportView>("ImageList", false, TabSheet1)),
-      AddImgButton(named<QPushButton>("AddImgButton", tr("&Add Image"), this)),
-      AddInactiveButton(named<QPushButton>("AddInactiveButton", tr("Add &Inactive"), this)),
-      DeleteImgButton(named<QPushButton>("DeleteImgButton", tr("Delete I&mage"), this)),
-      Label5(named<QLabel>("Label5", tr("D&uration"), this)),
+      AddImgButton(named<QPushButton>("AddImgButton", tr("Add Image"), this)),
+      AddInactiveButton(named<QPushButton>("AddInactiveButton", tr("Add Inactive"), this)),
+      DeleteImgButton(named<QPushButton>("DeleteImgButton", tr("Delete Image"), this)),
+      Label5(named<QLabel>("Label5", tr("Duration"), this)),
       Duration(named<CheckedPicker>("Duration", CheckedPicker::Kind::Time, this)),
-      Label6(named<QLabel>("Label6", tr("Posi&tion"), this)),
+      Label6(named<QLabel>("Label6", tr("Position"), this)),
       Position(named<QComboBox>("Position", this)) {
     setObjectName(QStringLiteral("ImageListGroupBox"));
     PageControl1->addTab(TabSheet1, tr("Play List"));
-    ImageList->setModel(&editor.images());
-    ImageList->fitColumns(ImageTableModel::columns());
+    ImageList->showModel(&editor.images());
     ImageList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ImageList->setDragDropMode(QAbstractItemView::InternalMove);
     ImageList->setDefaultDropAction(Qt::MoveAction);

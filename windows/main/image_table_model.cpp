@@ -3,7 +3,6 @@
 #include "model/sequence_edits.h"
 #include "model/store.h"
 #include "platform/services.h"
-#include "windows/main/report_cells.h"
 #include "windows/main/row_texts.h"
 #include "windows/main/sequence_editor.h"
 
@@ -13,7 +12,7 @@ namespace orvex {
 
 ImageTableModel::ImageTableModel(SequenceEditor& editor, LoopTable& table,
                                  QAbstractItemModel& loops, QObject* parent)
-    : QAbstractTableModel(parent), m_editor(editor), m_table(table) {
+    : ReportTableModel(defaultColumns(), parent), m_editor(editor), m_table(table) {
     connect(&loops, &QAbstractItemModel::modelReset, this, [this] { showLoop(kNoLoop); });
     connect(&loops, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex&, int first, int last) {
@@ -39,7 +38,7 @@ ImageTableModel::ImageTableModel(SequenceEditor& editor, LoopTable& table,
             });
 }
 
-std::vector<ReportColumn> ImageTableModel::columns() {
+std::vector<ReportColumn> ImageTableModel::defaultColumns() {
     return {
         {QStringLiteral("File Name"), 160, {}, true},
         {QStringLiteral("Duration"), 60,
@@ -76,21 +75,13 @@ int ImageTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || shown == nullptr ? 0 : shown->nItems;
 }
 
-int ImageTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 3;
-}
-
 QVariant ImageTableModel::data(const QModelIndex& index, int role) const {
     const LoopEntry* shown = loop();
     if (shown == nullptr || index.row() < 0 || index.row() >= shown->nItems) {
         return {};
     }
     const ImageItem& item = shown->Items[static_cast<std::size_t>(index.row())];
-    return reportCell(imageRowTexts(item), item.Checked != 0, index.column(), role);
-}
-
-QVariant ImageTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    return reportHeader(columns(), section, orientation, role);
+    return rowCell(imageRowTexts(item), item.Checked != 0, index.column(), role);
 }
 
 Qt::ItemFlags ImageTableModel::flags(const QModelIndex& index) const {

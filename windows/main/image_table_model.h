@@ -1,9 +1,8 @@
 #pragma once
 
 #include "model/records.h"
-#include "windows/main/report_view.h"
+#include "windows/main/report_table_model.h"
 
-#include <QAbstractTableModel>
 #include <cstdint>
 #include <vector>
 
@@ -15,7 +14,7 @@ class SequenceEditor;
 // row's box and a row dragged to another place are edits made through the editor's history.
 // It follows its loop when loops are added, deleted or moved, and shows nothing once its loop
 // is deleted.
-class ImageTableModel : public QAbstractTableModel {
+class ImageTableModel : public ReportTableModel {
     Q_OBJECT
 public:
     static constexpr int kNoLoop = -1;
@@ -24,15 +23,13 @@ public:
     ImageTableModel(SequenceEditor& editor, LoopTable& table, QAbstractItemModel& loops,
                     QObject* parent = nullptr);
 
-    static std::vector<ReportColumn> columns();
+    static std::vector<ReportColumn> defaultColumns();
 
     int shownLoop() const { return m_loop; }
     void showLoop(int loop);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 

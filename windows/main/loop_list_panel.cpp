@@ -8,10 +8,12 @@
 #include "windows/shell/named_control.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <string>
 
@@ -30,13 +32,12 @@ void onKey(QWidget* list, const QKeySequence& key, const std::function<void()>& 
 LoopListPanel::LoopListPanel(SequenceEditor& editor, ErrorMessages& messages, QWidget* parent)
     : QGroupBox(tr("Loop List"), parent), m_editor(editor), m_messages(messages),
       m_list(named<ReportView>("LoopList", true, this)),
-      m_newButton(named<QPushButton>("NewLoop", tr("New L&oop"), this)),
-      m_deleteButton(named<QPushButton>("DeleteLoop", tr("&Delete Loop"), this)),
-      m_upButton(named<QPushButton>("PriorityUp", tr("&High Priority"), this)),
-      m_downButton(named<QPushButton>("PriorityDown", tr("Lo&w Priority"), this)) {
+      m_newButton(named<QPushButton>("NewLoop", tr("New Loop"), this)),
+      m_deleteButton(named<QPushButton>("DeleteLoop", tr("Delete Loop"), this)),
+      m_upButton(named<QPushButton>("PriorityUp", tr("High Priority"), this)),
+      m_downButton(named<QPushButton>("PriorityDown", tr("Low Priority"), this)) {
     setObjectName(QStringLiteral("LoopListBox"));
-    m_list->setModel(&editor.loops());
-    m_list->fitColumns(LoopTableModel::columns());
+    m_list->showModel(&editor.loops());
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {m_newButton, m_deleteButton, m_upButton, m_downButton}) {
@@ -68,15 +69,41 @@ LoopListPanel::LoopListPanel(SequenceEditor& editor, ErrorMessages& messages, QW
 }
 
 void LoopListPanel::buildContextMenu() {
-    auto* duplicate = new QAction(tr("D&uplicate Loop"), m_list);
-    duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    duplicate->setShortcutContext(Qt::WindowShortcut);
-    connect(duplicate, &QAction::triggered, this, &LoopListPanel::DuplicateLoopClick);
+    m_duplicate = new QAction(m_list);
+    m_duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_duplicate->setShortcutContext(Qt::WindowShortcut);
+    connect(m_duplicate, &QAction::triggered, this, &LoopListPanel::DuplicateLoopClick);
     auto* separator = new QAction(m_list);
     separator->setSeparator(true);
-    m_list->addActions({duplicate, separator, m_editor.history().createUndoAction(m_list),
-                        m_editor.history().createRedoAction(m_list)});
+    // Ctrl+Z and Ctrl+Shift+Z belong to the window, so that they work everywhere in it.
+    QUndoStack& history = m_editor.history();
+    m_undo = new QAction(m_list);
+    connect(m_undo, &QAction::triggered, &history, &QUndoStack::undo);
+    connect(&history, &QUndoStack::canUndoChanged, m_undo, &QAction::setEnabled);
+    m_redo = new QAction(m_list);
+    connect(m_redo, &QAction::triggered, &history, &QUndoStack::redo);
+    connect(&history, &QUndoStack::canRedoChanged, m_redo, &QAction::setEnabled);
+    for (const auto changed : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged}) {
+        connect(&history, changed, this, &LoopListPanel::retranslate);
+    }
+    m_undo->setEnabled(false);
+    m_redo->setEnabled(false);
+    m_list->addActions({m_duplicate, separator, m_undo, m_redo});
     m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    retranslate();
+}
+
+void LoopListPanel::retranslate() {
+    m_duplicate->setText(tr("D&uplicate Loop"));
+    m_undo->setText(tr("&Undo %1").arg(m_editor.history().undoText()));
+    m_redo->setText(tr("&Redo %1").arg(m_editor.history().redoText()));
+}
+
+void LoopListPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QGroupBox::changeEvent(event);
 }
 
 std::uint8_t LoopListPanel::SelectedLoopIndex() const {

@@ -40,7 +40,11 @@ signals:
     // -1 when no loop is selected.
     void loopSelected(int row);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void addLoopCopy(std::uint8_t index, struct LoopEntry& loop, const QString& text);
     void buildContextMenu();
 
@@ -53,6 +57,9 @@ private:
     QPushButton* m_deleteButton;
     QPushButton* m_upButton;
     QPushButton* m_downButton;
+    class QAction* m_duplicate;
+    QAction* m_undo;
+    QAction* m_redo;
 };
 
 } // namespace orvex

@@ -54,7 +54,7 @@ void showIndex(QComboBox* box, int index) {
 
 LoopPropertiesPanel::LoopPropertiesPanel(SequenceEditor& editor, QWidget* parent)
     : QGroupBox(tr("Loop Properties"), parent), m_editor(editor),
-      Label10(named<QLabel>("Label10", tr("Nam&e"), this)),
+      Label10(named<QLabel>("Label10", tr("Name"), this)),
       EditName(named<QLineEdit>("EditName", this)),
       m_nameValidator(new PlaylistTextValidator(kMaxLoopNameBytes, EditName)),
       Label1(named<QLabel>("Label1", tr("Initial Date:"), this)),
@@ -65,14 +65,14 @@ LoopPropertiesPanel::LoopPropertiesPanel(SequenceEditor& editor, QWidget* parent
       TimeIni(named<CheckedPicker>("TimeIni", CheckedPicker::Kind::Time, this)),
       Label4(named<QLabel>("Label4", tr("End Time:"), this)),
       TimeEnd(named<CheckedPicker>("TimeEnd", CheckedPicker::Kind::Time, this)),
-      CB_WeekDay(named<QCheckBox>("CB_WeekDay", tr("Wee&kDay"), this)),
+      CB_WeekDay(named<QCheckBox>("CB_WeekDay", tr("WeekDay"), this)),
       WeekDay(dropDown("WeekDay",
                        {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"),
                         tr("Friday"), tr("Saturday")},
                        this)),
-      CB_MonthDay(named<QCheckBox>("CB_MonthDay", tr("Month Da&y"), this)),
+      CB_MonthDay(named<QCheckBox>("CB_MonthDay", tr("Month Day"), this)),
       MonthDay(named<QSpinBox>("MonthDay", this)),
-      LoopImages(named<QCheckBox>("LoopImages", tr("Loo&p Images"), this)),
+      LoopImages(named<QCheckBox>("LoopImages", tr("Loop Images"), this)),
       Label8(named<QLabel>("Label8", tr("Remote Event"), this)),
       EventBox(dropDown("EventBox", namesOf(kEventNames), this)) {
     setObjectName(QStringLiteral("LoopGroupBox"));

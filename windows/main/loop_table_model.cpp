@@ -2,16 +2,15 @@
 
 #include "model/store.h"
 #include "platform/services.h"
-#include "windows/main/report_cells.h"
 #include "windows/main/row_texts.h"
 #include "windows/main/sequence_editor.h"
 
 namespace orvex {
 
 LoopTableModel::LoopTableModel(SequenceEditor& editor, LoopTable& table, QObject* parent)
-    : QAbstractTableModel(parent), m_editor(editor), m_table(table) {}
+    : ReportTableModel(defaultColumns(), parent), m_editor(editor), m_table(table) {}
 
-std::vector<ReportColumn> LoopTableModel::columns() {
+std::vector<ReportColumn> LoopTableModel::defaultColumns() {
     const QString date = modelText(formatDate(regional(), encodeDate({2000, 12, 28})));
     const QString time = modelText(formatTime(regional(), encodeTime({23, 58, 58})));
     return {
@@ -31,20 +30,12 @@ int LoopTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : GetLoopCount(m_table);
 }
 
-int LoopTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 9;
-}
-
 QVariant LoopTableModel::data(const QModelIndex& index, int role) const {
     const LoopEntry* loop = GetLoop(m_table, static_cast<std::uint8_t>(index.row()));
     if (loop == nullptr) {
         return {};
     }
-    return reportCell(loopRowTexts(*loop), loop->Checked != 0, index.column(), role);
-}
-
-QVariant LoopTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    return reportHeader(columns(), section, orientation, role);
+    return rowCell(loopRowTexts(*loop), loop->Checked != 0, index.column(), role);
 }
 
 Qt::ItemFlags LoopTableModel::flags(const QModelIndex& index) const {

@@ -2,9 +2,8 @@
 
 #include "model/records.h"
 #include "model/sequence_edits.h"
-#include "windows/main/report_view.h"
+#include "windows/main/report_table_model.h"
 
-#include <QAbstractTableModel>
 #include <cstdint>
 #include <vector>
 
@@ -14,17 +13,15 @@ class SequenceEditor;
 
 // The loops of the sequence in priority order, a row each, with the cells of the loop list.
 // A tick in a row's box is an edit of the sequence, made through the editor's history.
-class LoopTableModel : public QAbstractTableModel {
+class LoopTableModel : public ReportTableModel {
     Q_OBJECT
 public:
     LoopTableModel(SequenceEditor& editor, LoopTable& table, QObject* parent = nullptr);
 
-    static std::vector<ReportColumn> columns();
+    static std::vector<ReportColumn> defaultColumns();
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 

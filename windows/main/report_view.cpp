@@ -1,5 +1,7 @@
 #include "windows/main/report_view.h"
 
+#include "windows/main/report_table_model.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
@@ -31,6 +33,13 @@ ReportView::ReportView(bool gridLines, QWidget* parent) : QTableView(parent) {
                                keepSelection.color(QPalette::Active, role));
     }
     setPalette(keepSelection);
+}
+
+void ReportView::showModel(ReportTableModel* model) {
+    setModel(model);
+    fitColumns(model->columns());
+    connect(model, &QAbstractItemModel::headerDataChanged, this,
+            [this, model] { fitColumns(model->columns()); });
 }
 
 void ReportView::fitColumns(std::span<const ReportColumn> columns) {

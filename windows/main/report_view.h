@@ -24,8 +24,9 @@ class ReportView : public QTableView {
 public:
     explicit ReportView(bool gridLines, QWidget* parent = nullptr);
 
-    // Sizes the columns for `columns`; call after the model is set.
-    void fitColumns(std::span<const ReportColumn> columns);
+    // Shows `model`, its columns sized to their captions and widest texts, again whenever a
+    // caption changes.
+    void showModel(class ReportTableModel* model);
     // -1 when no row is selected; with several, the current one.
     int selectedRow() const;
     // Makes `row` the only selected and the current row and scrolls it into view; a row
@@ -35,6 +36,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void fitColumns(std::span<const ReportColumn> columns);
 };
 
 } // namespace orvex

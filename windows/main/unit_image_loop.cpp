@@ -3,6 +3,7 @@
 #include "model/store.h"
 #include "platform/startup_folder.h"
 #include "windows/config/unit_config.h"
+#include "windows/main/apply_language.h"
 #include "windows/main/decorative_badge.h"
 #include "windows/main/image_list_panel.h"
 #include "windows/main/image_table_model.h"
@@ -14,6 +15,7 @@
 #include "windows/sequence_files/sequence_file_actions.h"
 #include "windows/sequence_files/sequence_prompts.h"
 #include "windows/shell/choosers.h"
+#include "windows/shell/mnemonics.h"
 #include "windows/shell/named_control.h"
 #include "windows/show_sequence/unit_show_sequence.h"
 
@@ -66,6 +68,7 @@ TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, SequenceP
     compact.setPointSize(8);
     setFont(compact);
 
+    QLayout* topRow = buildTopRow();
     m_loopList = new LoopListPanel(*m_editor, prompts, this);
     m_loopProperties = new LoopPropertiesPanel(*m_editor, this);
     m_imageList = new ImageListPanel(
@@ -85,7 +88,7 @@ TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, SequenceP
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(4);
-    layout->addLayout(buildTopRow());
+    layout->addLayout(topRow);
     // Growing, the window gives the loop list a little more of its height than the panels.
     layout->addWidget(m_loopList, 6);
     layout->addLayout(panels, 5);
@@ -109,6 +112,7 @@ TFormImageLoop::TFormImageLoop(Sequence& sequence, Choosers& choosers, SequenceP
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         edit->installEventFilter(this);
     }
+    assignMnemonics(this);
 }
 
 TFormImageLoop::~TFormImageLoop() {
@@ -122,10 +126,10 @@ TFormImageLoop::~TFormImageLoop() {
 }
 
 QLayout* TFormImageLoop::buildTopRow() {
-    ButtonNew = button("ButtonNew", tr("&New Sequence"), this);
-    ButtonLoad = button("ButtonLoad", tr("&Load Sequence"), this);
-    ButtonSave = button("ButtonSave", tr("&Save Sequence"), this);
-    ButtonConfig = button("ButtonConfig", tr("Con&fig Sequence"), this);
+    ButtonNew = button("ButtonNew", tr("New Sequence"), this);
+    ButtonLoad = button("ButtonLoad", tr("Load Sequence"), this);
+    ButtonSave = button("ButtonSave", tr("Save Sequence"), this);
+    ButtonConfig = button("ButtonConfig", tr("Config Sequence"), this);
     Lang = named<QComboBox>("Lang", this);
     Lang->addItems({QStringLiteral("English"), QStringLiteral("Espa\u00f1ol")});
     Lang->setMinimumWidth(100);
@@ -133,6 +137,7 @@ QLayout* TFormImageLoop::buildTopRow() {
     Image1->setPixmap(decorativeBadge(100, 31));
 
     connect(ButtonNew, &QPushButton::clicked, this, &TFormImageLoop::ButtonNewClick);
+    connect(Lang, &QComboBox::activated, this, &TFormImageLoop::ApplyLanguage);
     connect(ButtonConfig, &QPushButton::clicked, this, &TFormImageLoop::ButtonConfigClick);
 
     auto* row = new QHBoxLayout;
@@ -148,8 +153,8 @@ QLayout* TFormImageLoop::buildTopRow() {
 }
 
 QLayout* TFormImageLoop::buildBottomRow() {
-    ButtonExit = button("ButtonExit", tr("E&xit"), this);
-    ButtonShowSched = button("ButtonShowSched", tr("S&chedule"), this);
+    ButtonExit = button("ButtonExit", tr("Exit"), this);
+    ButtonShowSched = button("ButtonShowSched", tr("Schedule"), this);
     Copy2SD = button("Copy2SD", tr("Copy to SD"), this);
     Copy2SD->hide();
 
@@ -315,6 +320,20 @@ void TFormImageLoop::ButtonConfigClick() {
     m_windows.config->exec();
     m_windows.config->LoadFromParams(nullptr);
     m_editor->editMainParams(edited);
+}
+
+void TFormImageLoop::ApplyLanguage(int language) {
+    if (language != LanguageSwitch::kEnglish && language != LanguageSwitch::kSpanish) {
+        return;
+    }
+    m_language.use(language);
+    applyCaptionTable(language, {this, m_windows.config, m_windows.showSeq});
+    for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_windows.config),
+                            static_cast<QWidget*>(m_windows.showSeq)}) {
+        if (window != nullptr) {
+            assignMnemonics(window);
+        }
+    }
 }
 
 void TFormImageLoop::ButtonShowSchedClick() {

@@ -2,6 +2,7 @@
 
 #include "model/records.h"
 #include "windows/sequence_files/sequence_window.h"
+#include "windows/shell/language_switch.h"
 
 #include <QString>
 #include <QWidget>
@@ -58,6 +59,9 @@ public:
     void ButtonConfigClick();
     void ButtonShowSchedClick();
     void ButtonExitClick();
+    // Relabels the main window, the settings dialog and the schedule window in language 0
+    // (English) or 1 (Spanish), with Qt's own dialogs; any other number changes nothing.
+    void ApplyLanguage(int language);
 
     // The store changed behind the window's back (a load): the lists read it again and the
     // undo history starts afresh.
@@ -102,6 +106,7 @@ private:
     SequenceFileActions* m_files = nullptr;
     QString m_sequenceFolder;
     bool m_restarting = false;
+    LanguageSwitch m_language;
 
     QPushButton* ButtonNew = nullptr;
     QPushButton* ButtonLoad = nullptr;
