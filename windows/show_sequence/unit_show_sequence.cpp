@@ -1,6 +1,7 @@
 #include "windows/show_sequence/unit_show_sequence.h"
 
 #include "platform/services.h"
+#include "schedule/clock_text.h"
 #include "schedule/compute_schedule.h"
 #include "windows/shell/model_text.h"
 
@@ -36,7 +37,7 @@ QString loopName(const LoopEntry& loop) {
 }
 
 QString timeText(int second) {
-    return modelText(formatTime(regional(), encodeDateTime(0, second)));
+    return QString::fromLatin1(clockText(second));
 }
 
 } // namespace
