@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QToolTip>
 #include <algorithm>
 
@@ -28,9 +29,6 @@ const QColor kTimeColor(0xEE, 0xEE, 0xEE);
 // The grid never shows fewer cells than this, and more when a day needs them.
 constexpr int kMinGridColumns = 32;
 constexpr int kMinGridRows = 128;
-
-// The day the calendar shows until the user picks another.
-const QDate kFirstCalendarDate(2009, 1, 12);
 
 QString loopName(const LoopEntry& loop) {
     return modelText(textOf(loop.Name));
@@ -52,7 +50,6 @@ TFormShowSeq::TFormShowSeq(const LoopTable& loops, QWidget* parent)
     m_calendar->setObjectName("MonthCalendar1");
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    m_calendar->setSelectedDate(kFirstCalendarDate);
     m_calendar->move(8, 8);
     m_calendar->resize(m_calendar->sizeHint());
     connect(m_calendar, &QCalendarWidget::clicked, this, &TFormShowSeq::MonthCalendar1Click);
@@ -113,6 +110,13 @@ void TFormShowSeq::showEvent(QShowEvent* event) {
 }
 
 void TFormShowSeq::FormShow() {
+    if (!m_shownBefore) {
+        // Planning starts from today; after that the user's last date is kept.
+        m_shownBefore = true;
+        const CivilDate today = decodeDate(clock().today());
+        const QSignalBlocker quiet(m_calendar);
+        m_calendar->setSelectedDate(QDate(today.year, today.month, today.day));
+    }
     ComputeSchedule(calendarDate());
 }
 

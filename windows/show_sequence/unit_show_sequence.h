@@ -39,6 +39,7 @@ private:
     TextGrid* m_grid = nullptr;
     QPushButton* m_closeButton = nullptr;
     std::optional<GridCell> m_toolTipCell;
+    bool m_shownBefore = false;
 
     void FormShow();
     void MonthCalendar1Click();

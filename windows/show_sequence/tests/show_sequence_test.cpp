@@ -99,15 +99,16 @@ protected:
     }
 };
 
-TEST_F(ShowSequenceTest, FirstShowingIsForTheTwelfthOfJanuary2009) {
+TEST_F(ShowSequenceTest, FirstShowingIsForToday) {
+    services.clock.now = encodeDate({2031, 3, 5}) + at(23, 59, 59);
     LoopEntry& loop = addLoop("Opening");
     loop.bDateIni = loop.bDateEnd = 1;
-    loop.DateIni = loop.DateEnd = encodeDate({2009, 1, 12});
+    loop.DateIni = loop.DateEnd = encodeDate({2031, 3, 5});
     window->show();
 
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2009, 1, 12));
-    EXPECT_EQ(calendar()->monthShown(), 1);
-    EXPECT_EQ(calendar()->yearShown(), 2009);
+    EXPECT_EQ(calendar()->selectedDate(), QDate(2031, 3, 5));
+    EXPECT_EQ(calendar()->monthShown(), 3);
+    EXPECT_EQ(calendar()->yearShown(), 2031);
     EXPECT_EQ(text(0, 0), "00:00:00");
     EXPECT_EQ(text(1, 0), "Opening");
     EXPECT_EQ(window->windowTitle(), "Show Schedule");
@@ -191,6 +192,7 @@ TEST_F(ShowSequenceTest, ReopeningKeepsTheDateAndShowsTheLatestLoops) {
     clickDate(QDate(2009, 1, 20));
     window->hide();
 
+    services.clock.now += 3;
     loop.TimeIni = at(8, 30, 0);
     addLoop("Loop2");
     window->show();
