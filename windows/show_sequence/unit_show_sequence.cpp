@@ -74,6 +74,9 @@ TFormShowSeq::TFormShowSeq(const LoopTable& loops, QWidget* parent)
     m_closeButton = new QPushButton(this);
     m_closeButton->setObjectName("ButtonClose");
     m_closeButton->setGeometry(64, 288, 75, 25);
+    // A dialog's default button takes every Enter, even the one that ends typing a year into
+    // the calendar; the window closes only by this button and Escape.
+    m_closeButton->setAutoDefault(false);
     connect(m_closeButton, &QPushButton::clicked, this, &TFormShowSeq::ButtonCloseClick);
 
     applyCaptions();

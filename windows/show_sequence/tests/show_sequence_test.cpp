@@ -8,9 +8,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -209,6 +211,33 @@ TEST_F(ShowSequenceTest, CloseEndsTheModalShowing) {
         QTest::mouseClick(control<QPushButton>("ButtonClose"), Qt::LeftButton);
     });
     window->exec();
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Typing a year into the calendar ends with Enter, which must not take the window away.
+TEST_F(ShowSequenceTest, OnlyCloseAndEscapeCloseTheWindow) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(calendar()->findChild<QToolButton*>("qt_calendar_yearbutton"),
+                      Qt::LeftButton);
+    auto* yearEdit = calendar()->findChild<QSpinBox*>("qt_calendar_yearedit");
+    ASSERT_NE(yearEdit, nullptr);
+    ASSERT_TRUE(yearEdit->hasFocus());
+    yearEdit->selectAll();
+    QTest::keyClicks(yearEdit, "2012");
+    QTest::keyClick(yearEdit, Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(calendar()->yearShown(), 2012);
+    for (QWidget* target : {static_cast<QWidget*>(calendar()), grid()->viewport()}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            target->setFocus();
+            QTest::keyClick(target, key);
+            EXPECT_TRUE(window->isVisible()) << target->objectName().toStdString() << key;
+        }
+    }
+
+    QTest::keyClick(calendar(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
 }
 
