@@ -28,6 +28,8 @@ void TextGrid::resetCells(int columnCount, int rowCount) {
     m_rowCount = std::max(rowCount, 0);
     m_texts.assign(m_columnWidths.size() * static_cast<std::size_t>(m_rowCount), QString());
     updateScrollBars();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
     viewport()->update();
 }
 

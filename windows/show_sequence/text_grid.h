@@ -32,8 +32,9 @@ public:
     void setDrawCell(DrawCell drawCell) { m_drawCell = std::move(drawCell); }
     void setMouseMove(MouseMove mouseMove) { m_mouseMove = std::move(mouseMove); }
 
-    // Resizes the grid and empties every cell; new columns get the default width, existing
-    // ones keep the width the user gave them.
+    // Resizes the grid, empties every cell and scrolls back to the first one, where new
+    // contents begin; new columns get the default width, existing ones keep the width the
+    // user gave them.
     void resetCells(int columnCount, int rowCount);
     int columnCount() const { return static_cast<int>(m_columnWidths.size()); }
     int rowCount() const { return m_rowCount; }

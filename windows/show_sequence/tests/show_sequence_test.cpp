@@ -307,6 +307,28 @@ TEST_F(ShowSequenceTest, GridGrowsToShowEveryRowAndEntry) {
     EXPECT_EQ(colorOf(128, 127), kActive);
 }
 
+TEST_F(ShowSequenceTest, ANewComputationScrollsBackToTheFirstCell) {
+    for (int i = 0; i < 40; ++i) {
+        LoopEntry& loop = addLoop("L" + std::to_string(i), at(1, 0, i), at(20, 0, i));
+        loop.bDateEnd = 1;
+        loop.DateEnd = encodeDate({2009, 11, 26});
+    }
+    addLoop("Always");
+    window->show();
+    QScrollBar* across = grid()->horizontalScrollBar();
+    QScrollBar* down = grid()->verticalScrollBar();
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+    ASSERT_GT(across->value(), 0);
+    ASSERT_GT(down->value(), 0);
+
+    clickDate(QDate(2009, 11, 27));
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_EQ(down->value(), 0);
+    EXPECT_EQ(text(1, 0), "Always");
+    EXPECT_EQ(colorOf(1, 0), kActive);
+}
+
 TEST_F(ShowSequenceTest, DraggingAColumnLineResizesTheColumn) {
     addLoop("Loop1");
     window->show();
