@@ -11,7 +11,7 @@ std::optional<Moment> nextStart(const LoopEntry& loop, Moment after) {
         // A day holds one span at most, so its first second is the day's only possible start.
         const auto span = playingSpanOf(loop, day);
         const bool continues = span && span->first == 0 && playedAtMidnight;
-        if (span && !continues && Moment{day, span->first} > after) {
+        if (span && !continues && after < Moment{day, span->first}) {
             return Moment{day, span->first};
         }
         playedAtMidnight = span && span->last == kSecondsPerDay - 1;

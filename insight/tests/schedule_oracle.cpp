@@ -59,7 +59,7 @@ StartsFromRows::StartsFromRows(const LoopTable& loops, std::int64_t firstDay, st
 
 std::optional<Moment> StartsFromRows::firstAfter(std::uint8_t loop, Moment after) const {
     const auto& starts = m_starts[loop];
-    const auto found = std::ranges::upper_bound(starts, after);
+    const auto found = std::upper_bound(starts.begin(), starts.end(), after);
     return found != starts.end() ? std::optional(*found) : std::nullopt;
 }
 
