@@ -1,0 +1,497 @@
+#include "windows/insight/timeline_view.h"
+
+#include "schedule/loop_conditions.h"
+#include "windows/insight/insight_texts.h"
+#include "windows/insight/state_colors.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
+
+namespace orvex {
+namespace {
+
+constexpr int kRightMargin = 8;
+const QColor kNothingColor(0xD8, 0xD8, 0xD8);
+const QColor kSpanBorder(0x70, 0x70, 0x70);
+const QColor kWaitingHatch(0x30, 0x50, 0xA0);
+
+// A loop's lane spans of one day, which the day keeps together in loop order.
+std::pair<std::vector<LaneSpan>::const_iterator, std::vector<LaneSpan>::const_iterator>
+lanesOf(const TimelineDay& day, std::uint8_t loop) {
+    return std::ranges::equal_range(day.lanes, loop, {}, &LaneSpan::loop);
+}
+
+} // namespace
+
+TimelineView::TimelineView(QWidget* parent) : QAbstractScrollArea(parent) {
+    viewport()->setMouseTracking(true);
+    viewport()->setBackgroundRole(QPalette::Base);
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setMinimumHeight(headerHeight() + 4 * kLaneHeight);
+}
+
+void TimelineView::setTimeline(const LoopTable& loops, std::vector<TimelineDay> days) {
+    m_loops = &loops;
+    m_days = std::move(days);
+    m_cursorOffset =
+        std::clamp<std::int64_t>(m_cursorOffset, 0, std::max<std::int64_t>(totalSeconds() - 1, 0));
+    m_cursorLane = std::min(m_cursorLane, loopCount() - 1);
+    m_toolTipHit.reset();
+    viewport()->setToolTip({});
+    updateScrollBars();
+    viewport()->update();
+    emit cursorMoved();
+}
+
+int TimelineView::loopCount() const {
+    return m_loops != nullptr ? usedLoopCount(*m_loops) : 0;
+}
+
+std::int64_t TimelineView::totalSeconds() const {
+    return static_cast<std::int64_t>(m_days.size()) * kSecondsPerDay;
+}
+
+int TimelineView::headerHeight() const {
+    return kAxisHeight + kScreenLaneHeight + kLaneGap;
+}
+
+QRect TimelineView::timeArea() const {
+    return QRect(QPoint(kLabelWidth, 0),
+                 QPoint(std::max(viewport()->width() - kRightMargin, kLabelWidth + 1),
+                        viewport()->height()));
+}
+
+double TimelineView::xOfOffset(std::int64_t offset) const {
+    const QRect area = timeArea();
+    if (totalSeconds() == 0) {
+        return area.left();
+    }
+    return area.left() +
+           static_cast<double>(offset) * (area.width()) / static_cast<double>(totalSeconds());
+}
+
+std::int64_t TimelineView::offsetAt(int x) const {
+    const QRect area = timeArea();
+    const auto offset = static_cast<std::int64_t>(std::floor(
+        static_cast<double>(x - area.left()) * static_cast<double>(totalSeconds()) / area.width()));
+    return std::clamp<std::int64_t>(offset, 0, std::max<std::int64_t>(totalSeconds() - 1, 0));
+}
+
+Moment TimelineView::momentOf(std::int64_t offset) const {
+    const std::int64_t first = m_days.empty() ? 0 : m_days.front().day;
+    return {first + offset / kSecondsPerDay, static_cast<int>(offset % kSecondsPerDay)};
+}
+
+std::int64_t TimelineView::offsetOf(const Moment& moment) const {
+    const std::int64_t first = m_days.empty() ? 0 : m_days.front().day;
+    return (moment.day - first) * kSecondsPerDay + moment.second;
+}
+
+int TimelineView::xOf(const Moment& moment) const {
+    return static_cast<int>(std::floor(xOfOffset(offsetOf(moment))));
+}
+
+QRect TimelineView::laneRect(std::optional<std::uint8_t> loop) const {
+    if (!loop) {
+        return QRect(0, kAxisHeight, viewport()->width(), kScreenLaneHeight);
+    }
+    if (*loop >= loopCount()) {
+        return {};
+    }
+    const int top = headerHeight() + *loop * kLaneHeight - verticalScrollBar()->value();
+    const QRect band(0, top, viewport()->width(), kLaneHeight);
+    return band.intersected(
+        QRect(0, headerHeight(), viewport()->width(), viewport()->height() - headerHeight()));
+}
+
+std::optional<TimelineHit> TimelineView::hitAt(QPoint position) const {
+    if (m_days.empty() || position.x() < timeArea().left() || position.x() > timeArea().right()) {
+        return std::nullopt;
+    }
+    const Moment moment = momentOf(offsetAt(position.x()));
+    if (laneRect(std::nullopt).contains(position)) {
+        return TimelineHit{moment, std::nullopt};
+    }
+    if (position.y() < headerHeight()) {
+        return std::nullopt;
+    }
+    const int lane = (position.y() - headerHeight() + verticalScrollBar()->value()) / kLaneHeight;
+    if (lane >= loopCount()) {
+        return std::nullopt;
+    }
+    return TimelineHit{moment, static_cast<std::uint8_t>(lane)};
+}
+
+std::optional<std::uint8_t> TimelineView::onScreenAt(const Moment& moment) const {
+    const std::int64_t index = moment.day - (m_days.empty() ? 0 : m_days.front().day);
+    if (index < 0 || index >= static_cast<std::int64_t>(m_days.size())) {
+        return std::nullopt;
+    }
+    for (const ScreenSpan& span : m_days[static_cast<std::size_t>(index)].screen) {
+        if (span.first <= moment.second && moment.second <= span.last) {
+            return span.loop;
+        }
+    }
+    return std::nullopt;
+}
+
+QString TimelineView::describe(const TimelineHit& hit) const {
+    const std::int64_t index = hit.moment.day - (m_days.empty() ? 0 : m_days.front().day);
+    if (m_loops == nullptr || index < 0 || index >= static_cast<std::int64_t>(m_days.size())) {
+        return {};
+    }
+    const TimelineDay& day = m_days[static_cast<std::size_t>(index)];
+    const QString date = InsightTexts::dayWithWeekDay(day.day);
+    const auto waits = [this](std::uint8_t loop) {
+        const QString event = InsightTexts::remoteEvent(m_loops->Loops[loop].Event);
+        return event.isEmpty() ? QString() : QStringLiteral("\n") + event;
+    };
+    if (!hit.loop) {
+        const auto span = std::ranges::find_if(day.screen, [&](const ScreenSpan& s) {
+            return s.first <= hit.moment.second && hit.moment.second <= s.last;
+        });
+        if (span == day.screen.end()) {
+            return {};
+        }
+        const QString from = InsightTexts::time(span->first);
+        const QString to = InsightTexts::time(span->last);
+        if (!span->loop) {
+            return tr("Nothing plays, %1 to %2, %3").arg(from, to, date);
+        }
+        return tr("On screen: %1, %2 to %3, %4")
+                   .arg(InsightTexts::loopName(*m_loops, *span->loop), from, to, date) +
+               waits(*span->loop);
+    }
+    const QString name = InsightTexts::loopName(*m_loops, *hit.loop);
+    const auto [begin, end] = lanesOf(day, *hit.loop);
+    const auto span = std::find_if(begin, end, [&](const LaneSpan& s) {
+        return s.first <= hit.moment.second && hit.moment.second <= s.last;
+    });
+    if (span == end) {
+        return tr("%1: not playing at %2, %3")
+                   .arg(name, InsightTexts::time(hit.moment.second), date) +
+               waits(*hit.loop);
+    }
+    const QString from = InsightTexts::time(span->first);
+    const QString to = InsightTexts::time(span->last);
+    if (span->state == PlayState::Active) {
+        return tr("%1: Active, %2 to %3, %4").arg(name, from, to, date) + waits(*hit.loop);
+    }
+    const QString winner = InsightTexts::loopName(*m_loops, onScreenAt(hit.moment).value_or(0));
+    return tr("%1: Overlapped by %2, %3 to %4, %5").arg(name, winner, from, to, date) +
+           waits(*hit.loop);
+}
+
+TimelineHit TimelineView::cursor() const {
+    return {momentOf(m_cursorOffset), m_cursorLane < 0
+                                          ? std::nullopt
+                                          : std::optional(static_cast<std::uint8_t>(m_cursorLane))};
+}
+
+void TimelineView::setCursor(const TimelineHit& hit) {
+    moveCursor(offsetOf(hit.moment), hit.loop ? *hit.loop : -1);
+}
+
+void TimelineView::moveCursor(std::int64_t offset, int lane) {
+    m_cursorOffset =
+        std::clamp<std::int64_t>(offset, 0, std::max<std::int64_t>(totalSeconds() - 1, 0));
+    m_cursorLane = std::clamp(lane, -1, loopCount() - 1);
+    ensureLaneVisible(m_cursorLane);
+    viewport()->update();
+    emit cursorMoved();
+}
+
+void TimelineView::ensureLaneVisible(int lane) {
+    if (lane < 0) {
+        return;
+    }
+    const int top = lane * kLaneHeight;
+    const int visible = viewport()->height() - headerHeight();
+    QScrollBar* bar = verticalScrollBar();
+    if (top < bar->value()) {
+        bar->setValue(top);
+    } else if (top + kLaneHeight > bar->value() + visible) {
+        bar->setValue(top + kLaneHeight - visible);
+    }
+}
+
+// Where the lane's state changes, in seconds since the first midnight, in time order.
+std::vector<std::int64_t> TimelineView::edgesOfLane(int lane) const {
+    std::vector<std::int64_t> edges;
+    for (std::size_t d = 0; d < m_days.size(); ++d) {
+        const std::int64_t base = static_cast<std::int64_t>(d) * kSecondsPerDay;
+        const TimelineDay& day = m_days[d];
+        if (lane < 0) {
+            for (const ScreenSpan& span : day.screen) {
+                edges.push_back(base + span.first);
+            }
+            continue;
+        }
+        const auto [begin, end] = lanesOf(day, static_cast<std::uint8_t>(lane));
+        for (auto span = begin; span != end; ++span) {
+            edges.push_back(base + span->first);
+            edges.push_back(base + span->last + 1);
+        }
+    }
+    std::ranges::sort(edges);
+    return edges;
+}
+
+void TimelineView::keyPressEvent(QKeyEvent* event) {
+    const bool week = m_days.size() > 1;
+    const std::int64_t step = week ? 3600 : 900;
+    const int page = std::max((viewport()->height() - headerHeight()) / kLaneHeight, 1);
+    const bool jump = (event->modifiers() & Qt::ControlModifier) != 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        if (jump) {
+            const auto edges = edgesOfLane(m_cursorLane);
+            const auto before = std::ranges::lower_bound(edges, m_cursorOffset);
+            moveCursor(before == edges.begin() ? 0 : *std::prev(before), m_cursorLane);
+        } else {
+            moveCursor(m_cursorOffset - step, m_cursorLane);
+        }
+        break;
+    case Qt::Key_Right:
+        if (jump) {
+            const auto edges = edgesOfLane(m_cursorLane);
+            const auto after = std::ranges::upper_bound(edges, m_cursorOffset);
+            moveCursor(after == edges.end() ? totalSeconds() - 1 : *after, m_cursorLane);
+        } else {
+            moveCursor(m_cursorOffset + step, m_cursorLane);
+        }
+        break;
+    case Qt::Key_Up:
+        moveCursor(m_cursorOffset, m_cursorLane - 1);
+        break;
+    case Qt::Key_Down:
+        moveCursor(m_cursorOffset, m_cursorLane + 1);
+        break;
+    case Qt::Key_PageUp:
+        moveCursor(m_cursorOffset, m_cursorLane - page);
+        break;
+    case Qt::Key_PageDown:
+        moveCursor(m_cursorOffset, m_cursorLane + page);
+        break;
+    case Qt::Key_Home:
+        moveCursor(0, m_cursorLane);
+        break;
+    case Qt::Key_End:
+        moveCursor(totalSeconds() - 1, m_cursorLane);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!m_days.empty()) {
+            emit activated(cursor());
+        }
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TimelineView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    if (const auto hit = hitAt(event->position().toPoint())) {
+        setCursor(*hit);
+        emit activated(*hit);
+    }
+}
+
+void TimelineView::mouseMoveEvent(QMouseEvent* event) {
+    const auto hit = hitAt(event->position().toPoint());
+    if (hit == m_toolTipHit) {
+        return;
+    }
+    m_toolTipHit = hit;
+    const QString text = hit ? describe(*hit) : QString();
+    if (text != viewport()->toolTip()) {
+        QToolTip::hideText();
+        viewport()->setToolTip(text);
+    }
+}
+
+void TimelineView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void TimelineView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+void TimelineView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void TimelineView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void TimelineView::updateScrollBars() {
+    const int visible = std::max(viewport()->height() - headerHeight(), 0);
+    QScrollBar* bar = verticalScrollBar();
+    bar->setRange(0, std::max(loopCount() * kLaneHeight - visible, 0));
+    bar->setPageStep(visible);
+    bar->setSingleStep(kLaneHeight);
+}
+
+void TimelineView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.fillRect(event->rect(), palette().color(QPalette::Base));
+    if (m_loops == nullptr || m_days.empty()) {
+        return;
+    }
+    paintLoopLanes(painter, event->rect());
+    paintScreenLane(painter);
+    paintAxis(painter);
+    paintCursor(painter);
+}
+
+void TimelineView::paintSpan(QPainter& painter, const QRectF& rect, const QColor& fill,
+                             bool waits) const {
+    painter.fillRect(rect, fill);
+    if (waits) {
+        painter.fillRect(rect, QBrush(kWaitingHatch, Qt::BDiagPattern));
+    }
+    painter.setPen(kSpanBorder);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+void TimelineView::paintAxis(QPainter& painter) const {
+    const QRect axis(0, 0, viewport()->width(), kAxisHeight);
+    painter.fillRect(axis, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics(font());
+    const bool week = m_days.size() > 1;
+    const int hourStep = week ? 6 : 1;
+    for (std::size_t d = 0; d < m_days.size(); ++d) {
+        const std::int64_t base = static_cast<std::int64_t>(d) * kSecondsPerDay;
+        const double left = xOfOffset(base);
+        const double right = xOfOffset(base + kSecondsPerDay);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(QRectF(left, 0, right - left, kAxisHeight / 2.0), Qt::AlignCenter,
+                         InsightTexts::dayWithWeekDay(m_days[d].day));
+        for (int hour = 0; hour < 24; hour += hourStep) {
+            const double x = xOfOffset(base + hour * 3600);
+            painter.setPen(palette().color(hour == 0 ? QPalette::WindowText : QPalette::Mid));
+            painter.drawLine(QPointF(x, hour == 0 ? 0 : kAxisHeight / 2.0),
+                             QPointF(x, viewport()->height()));
+            const QString label = QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'));
+            if (hour > 0 &&
+                (right - left) / (24 / hourStep) > metrics.horizontalAdvance(label) + 4) {
+                painter.setPen(palette().color(QPalette::WindowText));
+                painter.drawText(QPointF(x + 2, kAxisHeight - metrics.descent() - 2), label);
+            }
+        }
+    }
+}
+
+void TimelineView::paintScreenLane(QPainter& painter) const {
+    const QRect lane = laneRect(std::nullopt);
+    painter.fillRect(QRect(0, lane.top(), viewport()->width(), kScreenLaneHeight + kLaneGap),
+                     palette().color(QPalette::Window));
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(6, lane.top(), kLabelWidth - 10, lane.height()),
+                     Qt::AlignVCenter | Qt::AlignLeft, tr("On screen"));
+    painter.setFont(font());
+    for (std::size_t d = 0; d < m_days.size(); ++d) {
+        const std::int64_t base = static_cast<std::int64_t>(d) * kSecondsPerDay;
+        for (const ScreenSpan& span : m_days[d].screen) {
+            const double left = xOfOffset(base + span.first);
+            const double right = xOfOffset(base + span.last + 1);
+            const QRectF rect(left, lane.top() + 2, std::max(right - left, 1.0), lane.height() - 4);
+            if (!span.loop) {
+                painter.fillRect(rect, kNothingColor);
+                painter.fillRect(rect, QBrush(palette().color(QPalette::Dark), Qt::Dense6Pattern));
+                continue;
+            }
+            paintSpan(painter, rect, kActiveColor, m_loops->Loops[*span.loop].Event != 0);
+            const QString name = InsightTexts::loopName(*m_loops, *span.loop);
+            if (rect.width() > 24) {
+                painter.setPen(Qt::black);
+                painter.drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                                 QFontMetrics(font()).elidedText(
+                                     name, Qt::ElideRight, static_cast<int>(rect.width()) - 5));
+            }
+        }
+    }
+}
+
+void TimelineView::paintLoopLanes(QPainter& painter, const QRect& exposed) const {
+    painter.save();
+    painter.setClipRect(
+        QRect(0, headerHeight(), viewport()->width(), viewport()->height() - headerHeight()));
+    const int scroll = verticalScrollBar()->value();
+    const int firstLane = std::max((exposed.top() - headerHeight() + scroll) / kLaneHeight, 0);
+    const int lastLane =
+        std::min((exposed.bottom() - headerHeight() + scroll) / kLaneHeight, loopCount() - 1);
+    const QFontMetrics metrics(font());
+    for (int lane = firstLane; lane <= lastLane; ++lane) {
+        const auto loop = static_cast<std::uint8_t>(lane);
+        const int top = headerHeight() + lane * kLaneHeight - scroll;
+        const QRect band(0, top, viewport()->width(), kLaneHeight);
+        painter.fillRect(band,
+                         palette().color(lane % 2 == 0 ? QPalette::Base : QPalette::AlternateBase));
+        const bool waits = m_loops->Loops[loop].Event != 0;
+        QString label =
+            QStringLiteral("%1 %2").arg(lane + 1).arg(InsightTexts::loopName(*m_loops, loop));
+        if (waits) {
+            label += QStringLiteral(" \u2022 ") +
+                     QString::fromLatin1(m_loops->Loops[loop].Event < kEventNames.size()
+                                             ? kEventNames[m_loops->Loops[loop].Event]
+                                             : "?");
+        }
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(6, top, kLabelWidth - 10, kLaneHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft,
+                         metrics.elidedText(label, Qt::ElideRight, kLabelWidth - 10));
+        for (std::size_t d = 0; d < m_days.size(); ++d) {
+            const std::int64_t base = static_cast<std::int64_t>(d) * kSecondsPerDay;
+            const auto [begin, end] = lanesOf(m_days[d], loop);
+            for (auto span = begin; span != end; ++span) {
+                const double left = xOfOffset(base + span->first);
+                const double right = xOfOffset(base + span->last + 1);
+                paintSpan(painter,
+                          QRectF(left, top + 3, std::max(right - left, 1.0), kLaneHeight - 6),
+                          stateColor(span->state), waits);
+            }
+        }
+    }
+    painter.restore();
+}
+
+void TimelineView::paintCursor(QPainter& painter) const {
+    const QColor highlight = palette().color(QPalette::Highlight);
+    const QRect lane = laneRect(cursor().loop);
+    if (!lane.isEmpty()) {
+        painter.setPen(QPen(highlight, hasFocus() ? 2 : 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(lane.adjusted(1, 1, -1, -1));
+    }
+    if (hasFocus()) {
+        const double x = xOfOffset(m_cursorOffset);
+        painter.setPen(QPen(highlight, 2));
+        painter.drawLine(QPointF(x, kAxisHeight / 2.0), QPointF(x, viewport()->height()));
+    }
+}
+
+} // namespace orvex
