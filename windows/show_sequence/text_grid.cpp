@@ -156,8 +156,13 @@ void TextGrid::resizeEvent(QResizeEvent* event) {
 }
 
 void TextGrid::mousePressEvent(QMouseEvent* event) {
-    m_sizingColumn = event->button() == Qt::LeftButton ? sizingLineAt(event->position().toPoint())
-                                                       : std::nullopt;
+    const QPoint position = event->position().toPoint();
+    m_sizingColumn = event->button() == Qt::LeftButton ? sizingLineAt(position) : std::nullopt;
+    if (event->button() == Qt::LeftButton && !m_sizingColumn && m_cellClick) {
+        if (const auto cell = cellAt(position)) {
+            m_cellClick(*cell);
+        }
+    }
     QAbstractScrollArea::mousePressEvent(event);
 }
 

@@ -22,6 +22,7 @@ class TextGrid : public QAbstractScrollArea {
 public:
     using DrawCell = std::function<void(QPainter& painter, GridCell cell, const QRect& rect)>;
     using MouseMove = std::function<void(QPoint position)>;
+    using CellClick = std::function<void(GridCell cell)>;
 
     static constexpr int kDefaultColumnWidth = 70;
     static constexpr int kRowHeight = 24;
@@ -31,6 +32,8 @@ public:
 
     void setDrawCell(DrawCell drawCell) { m_drawCell = std::move(drawCell); }
     void setMouseMove(MouseMove mouseMove) { m_mouseMove = std::move(mouseMove); }
+    // A left click on a cell, not on a line that resizes a column.
+    void setCellClick(CellClick cellClick) { m_cellClick = std::move(cellClick); }
 
     // Resizes the grid, empties every cell and scrolls back to the first one, where new
     // contents begin; new columns get the default width, existing ones keep the width the
@@ -63,6 +66,7 @@ private:
     std::vector<QString> m_texts;
     DrawCell m_drawCell;
     MouseMove m_mouseMove;
+    CellClick m_cellClick;
     std::optional<int> m_sizingColumn;
 
     int columnLeft(int column) const;

@@ -3,7 +3,10 @@
 #include "platform/services.h"
 #include "schedule/clock_text.h"
 #include "schedule/compute_schedule.h"
+#include "windows/insight/inspector_window.h"
+#include "windows/insight/timeline_window.h"
 #include "windows/shell/model_text.h"
+#include "windows/show_sequence/legend_colors.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -21,9 +24,6 @@ namespace {
 constexpr const char* kTitleCaption = "Show Schedule";
 constexpr const char* kCloseCaption = "Close";
 
-const QColor kActiveColor(0xCC, 0xFF, 0xCC);
-const QColor kOverlappedColor(0xFF, 0xFF, 0xCC);
-const QColor kOffColor(0xFF, 0xCC, 0xCC);
 const QColor kTimeColor(0xEE, 0xEE, 0xEE);
 
 // The grid never shows fewer cells than this, and more when a day needs them.
@@ -66,6 +66,7 @@ TFormShowSeq::TFormShowSeq(const LoopTable& loops, QWidget* parent)
         SeqGridDrawCell(painter, cell, rect);
     });
     m_grid->setMouseMove([this](QPoint position) { SeqGridMouseMove(position); });
+    m_grid->setCellClick([this](GridCell cell) { SeqGridClick(cell); });
 
     addLegend(1, kActiveColor, "Active Item");
     addLegend(2, kOverlappedColor, "Item Overlapped");
@@ -79,6 +80,14 @@ TFormShowSeq::TFormShowSeq(const LoopTable& loops, QWidget* parent)
     m_closeButton->setAutoDefault(false);
     connect(m_closeButton, &QPushButton::clicked, this, &TFormShowSeq::ButtonCloseClick);
 
+    m_timelineButton = new QPushButton(this);
+    m_timelineButton->setObjectName("ButtonTimeline");
+    m_timelineButton->setGeometry(64, 256, 75, 25);
+    m_timelineButton->setAutoDefault(false);
+    connect(m_timelineButton, &QPushButton::clicked, this, &TFormShowSeq::ButtonTimelineClick);
+    m_inspector = new InspectorWindow(m_loops, this);
+    m_timeline = new TimelineWindow(m_loops, this);
+
     applyCaptions();
 }
 
@@ -87,6 +96,7 @@ TFormShowSeq::~TFormShowSeq() = default;
 void TFormShowSeq::applyCaptions() {
     setWindowTitle(kTitleCaption);
     m_closeButton->setText(kCloseCaption);
+    m_timelineButton->setText(tr("Timeline"));
 }
 
 void TFormShowSeq::addLegend(int index, const QColor& color, const QString& text) {
@@ -129,6 +139,31 @@ void TFormShowSeq::MonthCalendar1Click() {
 
 void TFormShowSeq::ButtonCloseClick() {
     close();
+}
+
+void TFormShowSeq::ButtonTimelineClick() {
+    m_timeline->setFirstDay(dayNumberOf(calendarDate()));
+    m_timeline->exec();
+}
+
+// Asks why each loop plays or not at the row's time; a loop's cell selects that loop.
+void TFormShowSeq::SeqGridClick(GridCell cell) {
+    const auto rows = m_table->rows();
+    if (cell.row < 0 || static_cast<std::size_t>(cell.row) >= rows.size()) {
+        return;
+    }
+    const ScheduleRow& row = rows[static_cast<std::size_t>(cell.row)];
+    const auto entries = row.entries();
+    const auto entry = static_cast<std::size_t>(cell.column - 1);
+    m_inspector->inspect({dayNumberOf(calendarDate()), row.second},
+                         cell.column >= 1 && entry < entries.size()
+                             ? std::optional(entries[entry].loop)
+                             : std::nullopt);
+}
+
+void TFormShowSeq::hideEvent(QHideEvent* event) {
+    m_inspector->hide();
+    QDialog::hideEvent(event);
 }
 
 TDateTime TFormShowSeq::calendarDate() const {

@@ -1,5 +1,8 @@
 #include "model/store.h"
 #include "platform/tests/fake_services.h"
+#include "windows/insight/inspector_model.h"
+#include "windows/insight/inspector_window.h"
+#include "windows/insight/timeline_window.h"
 #include "windows/show_sequence/unit_show_sequence.h"
 
 #include <QCalendarWidget>
@@ -327,6 +330,55 @@ TEST_F(ShowSequenceTest, ANewComputationScrollsBackToTheFirstCell) {
     EXPECT_EQ(down->value(), 0);
     EXPECT_EQ(text(1, 0), "Always");
     EXPECT_EQ(colorOf(1, 0), kActive);
+}
+
+TEST_F(ShowSequenceTest, ClickingACellInspectsThatRowsTimeOnThatLoop) {
+    addLoop("News", at(8, 0, 0), at(12, 0, 0));
+    LoopEntry& promo = addLoop("Promo");
+    promo.Event = 3;
+    window->show();
+    clickDate(QDate(2009, 11, 27));
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect({1, 1}).center());
+
+    auto* inspector =
+        window->findChild<InspectorWindow*>("InspectorWindow", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(inspector, nullptr);
+    ASSERT_TRUE(inspector->isVisible());
+    EXPECT_EQ(inspector->moment(), (Moment{dayNumberOf(CivilDate{2009, 11, 27}), 8 * 3600}));
+    auto* table = inspector->findChild<QTableView*>("InspectTable");
+    EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 1);
+    const auto state = [&](int row) {
+        return table->model()->index(row, InspectorModel::State).data().toString();
+    };
+    EXPECT_EQ(state(0), "Active");
+    EXPECT_EQ(state(1), "Overlapped by News");
+
+    // The time column asks about the moment alone; rows below the last ask nothing.
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect({0, 2}).center());
+    EXPECT_EQ(inspector->moment().second, 12 * 3600 + 1);
+    EXPECT_TRUE(table->selectionModel()->selectedRows().isEmpty());
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect({0, 5}).center());
+    EXPECT_EQ(inspector->moment().second, 12 * 3600 + 1);
+
+    window->hide();
+    EXPECT_FALSE(inspector->isVisible());
+}
+
+TEST_F(ShowSequenceTest, TimelineOpensOnTheCalendarsDate) {
+    addLoop("News");
+    window->show();
+    clickDate(QDate(2009, 12, 3));
+    auto* timeline =
+        window->findChild<TimelineWindow*>("TimelineWindow", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(timeline, nullptr);
+    QTimer::singleShot(0, timeline, [&] {
+        EXPECT_TRUE(timeline->isVisible());
+        EXPECT_EQ(timeline->firstDay(), dayNumberOf(CivilDate{2009, 12, 3}));
+        timeline->close();
+    });
+    QTest::mouseClick(control<QPushButton>("ButtonTimeline"), Qt::LeftButton);
+    EXPECT_FALSE(timeline->isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(ShowSequenceTest, DraggingAColumnLineResizesTheColumn) {
