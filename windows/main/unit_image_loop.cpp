@@ -3,6 +3,7 @@
 #include "model/store.h"
 #include "platform/startup_folder.h"
 #include "windows/config/unit_config.h"
+#include "windows/insight/timeline_window.h"
 #include "windows/main/control_factory.h"
 #include "windows/main/decorative_badge.h"
 #include "windows/sequence_files/sequence_file_actions.h"
@@ -78,9 +79,12 @@ void TFormImageLoop::buildBottomRow() {
     ButtonShowSched = makeButton(this, "ButtonShowSched", tr("Schedule"), {124, 418, 110, 27});
     Copy2SD = makeButton(this, "Copy2SD", tr("Copy to SD"), {240, 418, 110, 27});
     Copy2SD->hide();
+    // In the place of the button that is never shown.
+    ButtonTimeline = makeButton(this, "ButtonTimeline", tr("Timeline"), {240, 418, 110, 27});
 
     connect(ButtonExit, &QPushButton::clicked, this, &TFormImageLoop::ButtonExitClick);
     connect(ButtonShowSched, &QPushButton::clicked, this, &TFormImageLoop::ButtonShowSchedClick);
+    connect(ButtonTimeline, &QPushButton::clicked, this, &TFormImageLoop::ButtonTimelineClick);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &TFormImageLoop::ButtonExitClick);
 }
@@ -144,6 +148,12 @@ void TFormImageLoop::ButtonConfigClick() {
 void TFormImageLoop::ButtonShowSchedClick() {
     if (m_windows.showSeq != nullptr) {
         m_windows.showSeq->exec();
+    }
+}
+
+void TFormImageLoop::ButtonTimelineClick() {
+    if (m_windows.timeline != nullptr) {
+        m_windows.timeline->exec();
     }
 }
 

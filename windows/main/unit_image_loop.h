@@ -28,12 +28,14 @@ class ReportList;
 class TFormAddImage;
 class TFormConfig;
 class TFormShowSeq;
+class TimelineWindow;
 
 // The windows the main window hands over to; they live as long as it does.
 struct EditorWindows {
     TFormAddImage* addImage = nullptr;
     TFormConfig* config = nullptr;
     TFormShowSeq* showSeq = nullptr;
+    TimelineWindow* timeline = nullptr;
 };
 
 class TFormImageLoop : public QWidget, public SequenceWindow {
@@ -57,6 +59,7 @@ public:
     void ButtonNewClick();
     void ButtonConfigClick();
     void ButtonShowSchedClick();
+    void ButtonTimelineClick();
     void ButtonExitClick();
 
     // The loop list.
@@ -156,6 +159,7 @@ private:
     QGroupBox* ImageListGroupBox = nullptr;
     QPushButton* ButtonExit = nullptr;
     QPushButton* ButtonShowSched = nullptr;
+    QPushButton* ButtonTimeline = nullptr;
     QPushButton* Copy2SD = nullptr;
 
     ReportList* LoopList = nullptr;
