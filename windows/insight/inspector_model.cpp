@@ -65,12 +65,12 @@ QString InspectorModel::text(const LoopExplanation& explanation, int column) con
         return InsightTexts::state(explanation, m_loops);
     case WhyNot:
         return conditionsText(explanation, true);
-    case Conditions:
-        return conditionsText(explanation, false);
-    case RemoteEvent:
-        return InsightTexts::remoteEvent(explanation.event);
     case NextStart:
         return InsightTexts::nextStart(m_nextStarts[explanation.loop]);
+    case RemoteEvent:
+        return InsightTexts::remoteEvent(explanation.event);
+    case Conditions:
+        return conditionsText(explanation, false);
     default:
         return {};
     }
@@ -113,12 +113,12 @@ QVariant InspectorModel::headerData(int section, Qt::Orientation orientation, in
         return tr("State");
     case WhyNot:
         return tr("Why not playing");
-    case Conditions:
-        return tr("Conditions");
-    case RemoteEvent:
-        return tr("Remote event");
     case NextStart:
         return tr("Next start");
+    case RemoteEvent:
+        return tr("Remote event");
+    case Conditions:
+        return tr("Conditions");
     default:
         return {};
     }

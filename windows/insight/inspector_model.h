@@ -10,12 +10,13 @@
 namespace orvex {
 
 // One row per loop in priority order: whether and how it plays at one moment, the
-// conditions that keep it off, all its conditions, its remote event and its next start.
+// conditions that keep it off, its next start, its remote event and all its conditions.
 class InspectorModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Priority, Loop, State, WhyNot, Conditions, RemoteEvent, NextStart, ColumnCount };
+    // The long list of every condition comes last, where the table has room to spare.
+    enum Column { Priority, Loop, State, WhyNot, NextStart, RemoteEvent, Conditions, ColumnCount };
 
     explicit InspectorModel(const LoopTable& loops, QObject* parent = nullptr);
 

@@ -46,6 +46,7 @@ InspectorWindow::InspectorWindow(const LoopTable& loops, QWidget* parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
     // Tab leaves the table for the next control instead of walking its cells.
     m_table->setTabKeyNavigation(false);
@@ -72,7 +73,7 @@ InspectorWindow::InspectorWindow(const LoopTable& loops, QWidget* parent)
     connect(m_date, &QDateEdit::dateChanged, this, &InspectorWindow::MomentChange);
     connect(m_time, &QTimeEdit::timeChanged, this, &InspectorWindow::MomentChange);
     retranslate();
-    resize(900, 420);
+    resize(1000, 420);
 }
 
 void InspectorWindow::retranslate() {

@@ -425,12 +425,14 @@ void TimelineView::paintScreenLane(QPainter& painter) const {
                 continue;
             }
             paintSpan(painter, rect, kActiveColor, m_loops->Loops[*span.loop].Event != 0);
-            const QString name = InsightTexts::loopName(*m_loops, *span.loop);
-            if (rect.width() > 24) {
+            // A name cut down to a letter or two says nothing; the tooltip has it in full.
+            const QString name =
+                QFontMetrics(font()).elidedText(InsightTexts::loopName(*m_loops, *span.loop),
+                                                Qt::ElideRight, static_cast<int>(rect.width()) - 5);
+            if (name.size() >= 4) {
                 painter.setPen(Qt::black);
                 painter.drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                                 QFontMetrics(font()).elidedText(
-                                     name, Qt::ElideRight, static_cast<int>(rect.width()) - 5));
+                                 name);
             }
         }
     }
@@ -460,7 +462,10 @@ void TimelineView::paintLoopLanes(QPainter& painter, const QRect& exposed) const
                                              ? kEventNames[m_loops->Loops[loop].Event]
                                              : "?");
         }
-        painter.setPen(palette().color(QPalette::Text));
+        // An unticked loop never plays; its name is greyed as a disabled control's would be.
+        painter.setPen(palette().color(m_loops->Loops[loop].Checked != 0 ? QPalette::Active
+                                                                         : QPalette::Disabled,
+                                       QPalette::Text));
         painter.drawText(QRect(6, top, kLabelWidth - 10, kLaneHeight),
                          Qt::AlignVCenter | Qt::AlignLeft,
                          metrics.elidedText(label, Qt::ElideRight, kLabelWidth - 10));
