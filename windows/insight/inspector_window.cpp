@@ -1,8 +1,7 @@
 #include "windows/insight/inspector_window.h"
 
-#include "platform/services.h"
+#include "windows/insight/day_field.h"
 #include "windows/insight/inspector_model.h"
-#include "windows/main/picker_formats.h"
 #include "windows/shell/named_control.h"
 
 #include <QDateEdit>
@@ -17,23 +16,12 @@
 #include <QVBoxLayout>
 
 namespace orvex {
-namespace {
-
-QDate qDateOf(std::int64_t day) {
-    const CivilDate date = civilDateOf(day);
-    return {date.year, date.month, date.day};
-}
-
-} // namespace
-
 InspectorWindow::InspectorWindow(const LoopTable& loops, QWidget* parent)
     : QDialog(parent), m_model(new InspectorModel(loops, this)) {
     setObjectName(QStringLiteral("InspectorWindow"));
 
     m_dateLabel = named<QLabel>("InspectDateLabel");
-    m_date = named<QDateEdit>("InspectDate");
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(qtDateFormat(regional()));
+    m_date = makeDayField("InspectDate");
     m_dateLabel->setBuddy(m_date);
     m_timeLabel = named<QLabel>("InspectTimeLabel");
     m_time = named<QTimeEdit>("InspectTime");
@@ -92,17 +80,15 @@ void InspectorWindow::changeEvent(QEvent* event) {
 }
 
 Moment InspectorWindow::moment() const {
-    const QDate date = m_date->date();
     const QTime time = m_time->time();
-    return {dayNumberOf(CivilDate{date.year(), date.month(), date.day()}),
-            time.hour() * 3600 + time.minute() * 60 + time.second()};
+    return {dayOfQDate(m_date->date()), time.hour() * 3600 + time.minute() * 60 + time.second()};
 }
 
 void InspectorWindow::inspect(const Moment& moment, std::optional<std::uint8_t> loop) {
     {
         const QSignalBlocker quietDate(m_date);
         const QSignalBlocker quietTime(m_time);
-        m_date->setDate(qDateOf(moment.day));
+        m_date->setDate(qDateOfDay(moment.day));
         m_time->setTime(QTime(0, 0).addSecs(moment.second));
     }
     MomentChange();

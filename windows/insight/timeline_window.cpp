@@ -2,10 +2,10 @@
 
 #include "insight/timeline.h"
 #include "platform/services.h"
+#include "windows/insight/day_field.h"
 #include "windows/insight/inspector_window.h"
 #include "windows/insight/state_colors.h"
 #include "windows/insight/timeline_view.h"
-#include "windows/main/picker_formats.h"
 #include "windows/shell/named_control.h"
 
 #include <QButtonGroup>
@@ -21,11 +21,6 @@
 
 namespace orvex {
 namespace {
-
-QDate qDateOf(std::int64_t day) {
-    const CivilDate date = civilDateOf(day);
-    return {date.year, date.month, date.day};
-}
 
 // A legend swatch drawn the way the timeline draws its spans.
 QLabel* swatch(const QColor& color, Qt::BrushStyle hatch) {
@@ -50,9 +45,7 @@ TimelineWindow::TimelineWindow(const LoopTable& loops, QWidget* parent)
     setObjectName(QStringLiteral("TimelineWindow"));
 
     m_dateLabel = named<QLabel>("TimelineDateLabel");
-    m_date = named<QDateEdit>("TimelineDate");
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(qtDateFormat(regional()));
+    m_date = makeDayField("TimelineDate");
     m_dateLabel->setBuddy(m_date);
     m_previous = named<QPushButton>("TimelinePrevious");
     m_next = named<QPushButton>("TimelineNext");
@@ -161,12 +154,11 @@ void TimelineWindow::changeEvent(QEvent* event) {
 
 void TimelineWindow::setFirstDay(std::int64_t day) {
     m_firstDayChosen = true;
-    m_date->setDate(qDateOf(day));
+    m_date->setDate(qDateOfDay(day));
 }
 
 std::int64_t TimelineWindow::firstDay() const {
-    const QDate date = m_date->date();
-    return dayNumberOf(CivilDate{date.year(), date.month(), date.day()});
+    return dayOfQDate(m_date->date());
 }
 
 int TimelineWindow::dayCount() const {
@@ -177,7 +169,7 @@ void TimelineWindow::showEvent(QShowEvent* event) {
     if (!m_firstDayChosen) {
         m_firstDayChosen = true;
         const QSignalBlocker quiet(m_date);
-        m_date->setDate(qDateOf(dayNumberOf(clock().today())));
+        m_date->setDate(qDateOfDay(dayNumberOf(clock().today())));
     }
     // The loops may have changed since the last showing.
     recompute();
