@@ -110,6 +110,18 @@ TimelineDay timelineOfDay(const LoopTable& loops, std::int64_t day) {
     return timeline;
 }
 
+std::span<const LaneSpan> lanesOf(const TimelineDay& day, std::uint8_t loop) {
+    const auto found = std::ranges::equal_range(day.lanes, loop, {}, &LaneSpan::loop);
+    return {found.begin(), found.end()};
+}
+
+const ScreenSpan* screenAt(const TimelineDay& day, int second) {
+    const auto found = std::ranges::find_if(day.screen, [second](const ScreenSpan& span) {
+        return span.first <= second && second <= span.last;
+    });
+    return found != day.screen.end() ? &*found : nullptr;
+}
+
 std::vector<TimelineDay> timelineOfDays(const LoopTable& loops, std::int64_t firstDay,
                                         int dayCount) {
     std::vector<TimelineDay> days;

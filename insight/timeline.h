@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orvex {
@@ -39,6 +40,11 @@ struct TimelineDay {
 // The day by the schedule's rules: a loop's lane changes state only where it starts or stops
 // or where a loop of higher priority does.
 TimelineDay timelineOfDay(const LoopTable& loops, std::int64_t day);
+
+// A loop's spans of the day, in time order.
+std::span<const LaneSpan> lanesOf(const TimelineDay& day, std::uint8_t loop);
+// What is on screen at `second` of the day; null only for a day that was never computed.
+const ScreenSpan* screenAt(const TimelineDay& day, int second);
 
 // `dayCount` days from `firstDay` on.
 std::vector<TimelineDay> timelineOfDays(const LoopTable& loops, std::int64_t firstDay,

@@ -105,6 +105,13 @@ TEST(Timeline, LanesSplitWhereALoopOfHigherPriorityComesAndGoes) {
         {at(12, 0, 1), at(20, 0, 0), 2},  {at(20, 0, 1), kSecondsPerDay - 1, std::nullopt},
     };
     EXPECT_EQ(day.screen, screen);
+
+    EXPECT_TRUE(std::ranges::equal(lanesOf(day, 1), std::span(lanes).subspan(1, 3)));
+    EXPECT_TRUE(lanesOf(day, 3).empty());
+    for (const ScreenSpan& span : screen) {
+        EXPECT_EQ(screenAt(day, span.first), screenAt(day, span.last));
+        EXPECT_EQ(*screenAt(day, span.last), span);
+    }
 }
 
 TEST(Timeline, AgreesWithTheScheduleRowsOnRandomSequences) {

@@ -38,6 +38,12 @@ QString shortWeekDay(int weekDay) {
     return names[static_cast<std::size_t>(weekDay)];
 }
 
+// A loop that waits for a remote event says so on a line of its own.
+QString withEvent(const QString& text, const LoopTable& loops, std::uint8_t loop) {
+    const QString event = InsightTexts::remoteEvent(loops.Loops[loop % kMaxLoops].Event);
+    return event.isEmpty() ? text : text + QLatin1Char('\n') + event;
+}
+
 } // namespace
 
 QString InsightTexts::condition(const Condition& condition) {
@@ -85,6 +91,42 @@ QString InsightTexts::remoteEvent(std::uint8_t event) {
 
 QString InsightTexts::nextStart(const std::optional<Moment>& start) {
     return start ? moment(*start) : tr("none within a year");
+}
+
+QString InsightTexts::timelinePoint(const LoopTable& loops, const TimelineDay& day,
+                                    std::optional<std::uint8_t> loop, int second) {
+    const ScreenSpan* shown = screenAt(day, second);
+    if (shown == nullptr) {
+        return {};
+    }
+    const QString date = dayWithWeekDay(day.day);
+    if (!loop) {
+        const QString from = time(shown->first);
+        const QString to = time(shown->last);
+        if (!shown->loop) {
+            return tr("Nothing plays, %1 to %2, %3").arg(from, to, date);
+        }
+        return withEvent(
+            tr("On screen: %1, %2 to %3, %4").arg(loopName(loops, *shown->loop), from, to, date),
+            loops, *shown->loop);
+    }
+    const QString name = loopName(loops, *loop);
+    const auto spans = lanesOf(day, *loop);
+    const auto span = std::ranges::find_if(
+        spans, [&](const LaneSpan& s) { return s.first <= second && second <= s.last; });
+    if (span == spans.end()) {
+        return withEvent(tr("%1: not playing at %2, %3").arg(name, time(second), date), loops,
+                         *loop);
+    }
+    const QString from = time(span->first);
+    const QString to = time(span->last);
+    if (span->state == PlayState::Active) {
+        return withEvent(tr("%1: Active, %2 to %3, %4").arg(name, from, to, date), loops, *loop);
+    }
+    // The winner may change within the span; the one named is on screen at this second.
+    const QString winner = loopName(loops, shown->loop.value_or(0));
+    return withEvent(tr("%1: Overlapped by %2, %3 to %4, %5").arg(name, winner, from, to, date),
+                     loops, *loop);
 }
 
 QString InsightTexts::loopName(const LoopTable& loops, std::uint8_t loop) {

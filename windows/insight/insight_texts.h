@@ -2,6 +2,7 @@
 
 #include "insight/explanation.h"
 #include "insight/moment.h"
+#include "insight/timeline.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -23,6 +24,11 @@ public:
     // "waits for KEY_1", or empty for no remote event.
     static QString remoteEvent(std::uint8_t event);
     static QString nextStart(const std::optional<Moment>& start);
+
+    // What a point of a day's timeline shows: the loop on screen or nothing on the screen
+    // lane (no loop), else the state of `loop`, with the span's times and the day.
+    static QString timelinePoint(const LoopTable& loops, const TimelineDay& day,
+                                 std::optional<std::uint8_t> loop, int second);
 
     static QString loopName(const LoopTable& loops, std::uint8_t loop);
     static QString date(std::int64_t day);

@@ -2,7 +2,7 @@
 
 #include "insight/next_start.h"
 #include "windows/insight/insight_texts.h"
-#include "windows/insight/state_colors.h"
+#include "windows/show_sequence/legend_colors.h"
 
 #include <QStringList>
 
@@ -88,7 +88,7 @@ QVariant InspectorModel::data(const QModelIndex& index, int role) const {
         return text(explanation, index.column() == WhyNot ? Conditions : index.column());
     case Qt::BackgroundRole:
         if (index.column() == State && explanation.state != PlayState::NotPlaying) {
-            return stateColor(explanation.state);
+            return explanation.state == PlayState::Active ? kActiveColor : kOverlappedColor;
         }
         return {};
     case Qt::ForegroundRole:

@@ -2,7 +2,7 @@
 
 #include "schedule/loop_conditions.h"
 #include "windows/insight/insight_texts.h"
-#include "windows/insight/state_colors.h"
+#include "windows/insight/span_look.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,15 +16,6 @@ namespace orvex {
 namespace {
 
 constexpr int kRightMargin = 8;
-const QColor kNothingColor(0xD8, 0xD8, 0xD8);
-const QColor kSpanBorder(0x70, 0x70, 0x70);
-const QColor kWaitingHatch(0x30, 0x50, 0xA0);
-
-// A loop's lane spans of one day, which the day keeps together in loop order.
-std::pair<std::vector<LaneSpan>::const_iterator, std::vector<LaneSpan>::const_iterator>
-lanesOf(const TimelineDay& day, std::uint8_t loop) {
-    return std::ranges::equal_range(day.lanes, loop, {}, &LaneSpan::loop);
-}
 
 } // namespace
 
@@ -129,64 +120,13 @@ std::optional<TimelineHit> TimelineView::hitAt(QPoint position) const {
     return TimelineHit{moment, static_cast<std::uint8_t>(lane)};
 }
 
-std::optional<std::uint8_t> TimelineView::onScreenAt(const Moment& moment) const {
-    const std::int64_t index = moment.day - (m_days.empty() ? 0 : m_days.front().day);
-    if (index < 0 || index >= static_cast<std::int64_t>(m_days.size())) {
-        return std::nullopt;
-    }
-    for (const ScreenSpan& span : m_days[static_cast<std::size_t>(index)].screen) {
-        if (span.first <= moment.second && moment.second <= span.last) {
-            return span.loop;
-        }
-    }
-    return std::nullopt;
-}
-
 QString TimelineView::describe(const TimelineHit& hit) const {
     const std::int64_t index = hit.moment.day - (m_days.empty() ? 0 : m_days.front().day);
     if (m_loops == nullptr || index < 0 || index >= static_cast<std::int64_t>(m_days.size())) {
         return {};
     }
-    const TimelineDay& day = m_days[static_cast<std::size_t>(index)];
-    const QString date = InsightTexts::dayWithWeekDay(day.day);
-    const auto waits = [this](std::uint8_t loop) {
-        const QString event = InsightTexts::remoteEvent(m_loops->Loops[loop].Event);
-        return event.isEmpty() ? QString() : QStringLiteral("\n") + event;
-    };
-    if (!hit.loop) {
-        const auto span = std::ranges::find_if(day.screen, [&](const ScreenSpan& s) {
-            return s.first <= hit.moment.second && hit.moment.second <= s.last;
-        });
-        if (span == day.screen.end()) {
-            return {};
-        }
-        const QString from = InsightTexts::time(span->first);
-        const QString to = InsightTexts::time(span->last);
-        if (!span->loop) {
-            return tr("Nothing plays, %1 to %2, %3").arg(from, to, date);
-        }
-        return tr("On screen: %1, %2 to %3, %4")
-                   .arg(InsightTexts::loopName(*m_loops, *span->loop), from, to, date) +
-               waits(*span->loop);
-    }
-    const QString name = InsightTexts::loopName(*m_loops, *hit.loop);
-    const auto [begin, end] = lanesOf(day, *hit.loop);
-    const auto span = std::find_if(begin, end, [&](const LaneSpan& s) {
-        return s.first <= hit.moment.second && hit.moment.second <= s.last;
-    });
-    if (span == end) {
-        return tr("%1: not playing at %2, %3")
-                   .arg(name, InsightTexts::time(hit.moment.second), date) +
-               waits(*hit.loop);
-    }
-    const QString from = InsightTexts::time(span->first);
-    const QString to = InsightTexts::time(span->last);
-    if (span->state == PlayState::Active) {
-        return tr("%1: Active, %2 to %3, %4").arg(name, from, to, date) + waits(*hit.loop);
-    }
-    const QString winner = InsightTexts::loopName(*m_loops, onScreenAt(hit.moment).value_or(0));
-    return tr("%1: Overlapped by %2, %3 to %4, %5").arg(name, winner, from, to, date) +
-           waits(*hit.loop);
+    return InsightTexts::timelinePoint(*m_loops, m_days[static_cast<std::size_t>(index)], hit.loop,
+                                       hit.moment.second);
 }
 
 TimelineHit TimelineView::cursor() const {
@@ -234,10 +174,9 @@ std::vector<std::int64_t> TimelineView::edgesOfLane(int lane) const {
             }
             continue;
         }
-        const auto [begin, end] = lanesOf(day, static_cast<std::uint8_t>(lane));
-        for (auto span = begin; span != end; ++span) {
-            edges.push_back(base + span->first);
-            edges.push_back(base + span->last + 1);
+        for (const LaneSpan& span : lanesOf(day, static_cast<std::uint8_t>(lane))) {
+            edges.push_back(base + span.first);
+            edges.push_back(base + span.last + 1);
         }
     }
     std::ranges::sort(edges);
@@ -363,16 +302,6 @@ void TimelineView::paintEvent(QPaintEvent* event) {
     paintCursor(painter);
 }
 
-void TimelineView::paintSpan(QPainter& painter, const QRectF& rect, const QColor& fill,
-                             bool waits) const {
-    painter.fillRect(rect, fill);
-    if (waits) {
-        painter.fillRect(rect, QBrush(kWaitingHatch, Qt::BDiagPattern));
-    }
-    painter.setPen(kSpanBorder);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-}
-
 void TimelineView::paintAxis(QPainter& painter) const {
     const QRect axis(0, 0, viewport()->width(), kAxisHeight);
     painter.fillRect(axis, palette().color(QPalette::Window));
@@ -420,11 +349,10 @@ void TimelineView::paintScreenLane(QPainter& painter) const {
             const double right = xOfOffset(base + span.last + 1);
             const QRectF rect(left, lane.top() + 2, std::max(right - left, 1.0), lane.height() - 4);
             if (!span.loop) {
-                painter.fillRect(rect, kNothingColor);
-                painter.fillRect(rect, QBrush(palette().color(QPalette::Dark), Qt::Dense6Pattern));
+                paintSpan(painter, rect, SpanLook::NothingPlays, false);
                 continue;
             }
-            paintSpan(painter, rect, kActiveColor, m_loops->Loops[*span.loop].Event != 0);
+            paintSpan(painter, rect, SpanLook::Active, m_loops->Loops[*span.loop].Event != 0);
             // A name cut down to a letter or two says nothing; the tooltip has it in full.
             const QString name =
                 QFontMetrics(font()).elidedText(InsightTexts::loopName(*m_loops, *span.loop),
@@ -471,13 +399,12 @@ void TimelineView::paintLoopLanes(QPainter& painter, const QRect& exposed) const
                          metrics.elidedText(label, Qt::ElideRight, kLabelWidth - 10));
         for (std::size_t d = 0; d < m_days.size(); ++d) {
             const std::int64_t base = static_cast<std::int64_t>(d) * kSecondsPerDay;
-            const auto [begin, end] = lanesOf(m_days[d], loop);
-            for (auto span = begin; span != end; ++span) {
-                const double left = xOfOffset(base + span->first);
-                const double right = xOfOffset(base + span->last + 1);
+            for (const LaneSpan& span : lanesOf(m_days[d], loop)) {
+                const double left = xOfOffset(base + span.first);
+                const double right = xOfOffset(base + span.last + 1);
                 paintSpan(painter,
                           QRectF(left, top + 3, std::max(right - left, 1.0), kLaneHeight - 6),
-                          stateColor(span->state), waits);
+                          lookOf(span.state), waits);
             }
         }
     }

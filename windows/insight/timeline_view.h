@@ -78,7 +78,6 @@ private:
     Moment momentOf(std::int64_t offset) const;
     std::int64_t offsetOf(const Moment& moment) const;
     std::vector<std::int64_t> edgesOfLane(int lane) const;
-    std::optional<std::uint8_t> onScreenAt(const Moment& moment) const;
     void updateScrollBars();
     void moveCursor(std::int64_t offset, int lane);
     void ensureLaneVisible(int lane);
@@ -87,7 +86,6 @@ private:
     void paintScreenLane(QPainter& painter) const;
     void paintLoopLanes(QPainter& painter, const QRect& exposed) const;
     void paintCursor(QPainter& painter) const;
-    void paintSpan(QPainter& painter, const QRectF& rect, const QColor& fill, bool waits) const;
 };
 
 } // namespace orvex

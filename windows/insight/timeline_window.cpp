@@ -4,7 +4,7 @@
 #include "platform/services.h"
 #include "windows/insight/day_field.h"
 #include "windows/insight/inspector_window.h"
-#include "windows/insight/state_colors.h"
+#include "windows/insight/span_look.h"
 #include "windows/insight/timeline_view.h"
 #include "windows/shell/named_control.h"
 
@@ -23,15 +23,11 @@ namespace orvex {
 namespace {
 
 // A legend swatch drawn the way the timeline draws its spans.
-QLabel* swatch(const QColor& color, Qt::BrushStyle hatch) {
+QLabel* swatch(SpanLook look, bool waits) {
     QPixmap picture(28, 14);
-    picture.fill(color);
+    picture.fill(Qt::white);
     QPainter painter(&picture);
-    if (hatch != Qt::NoBrush) {
-        painter.fillRect(picture.rect(), QBrush(QColor(0x30, 0x50, 0xA0), hatch));
-    }
-    painter.setPen(QColor(0x70, 0x70, 0x70));
-    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    paintSpan(painter, QRectF(picture.rect()), look, waits);
     painter.end();
     auto* label = new QLabel;
     label->setPixmap(picture);
@@ -109,14 +105,14 @@ QWidget* TimelineWindow::buildLegend() {
     auto* row = new QHBoxLayout(legend);
     row->setContentsMargins(0, 0, 0, 0);
     const struct {
-        QColor color;
-        Qt::BrushStyle hatch;
-    } items[] = {{kActiveColor, Qt::NoBrush},
-                 {kOverlappedColor, Qt::NoBrush},
-                 {QColor(0xD8, 0xD8, 0xD8), Qt::Dense6Pattern},
-                 {palette().color(QPalette::Base), Qt::BDiagPattern}};
+        SpanLook look;
+        bool waits;
+    } items[] = {{SpanLook::Active, false},
+                 {SpanLook::Overlapped, false},
+                 {SpanLook::NothingPlays, false},
+                 {SpanLook::Active, true}};
     for (const auto& item : items) {
-        row->addWidget(swatch(item.color, item.hatch));
+        row->addWidget(swatch(item.look, item.waits));
         auto* text = new QLabel;
         m_legendTexts << text;
         row->addWidget(text);
