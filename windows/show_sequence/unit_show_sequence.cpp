@@ -142,6 +142,8 @@ void TFormShowSeq::ButtonCloseClick() {
 }
 
 void TFormShowSeq::ButtonTimelineClick() {
+    // The timeline is modal and has an inspector of its own; this one could not be used.
+    m_inspector->hide();
     m_timeline->setFirstDay(dayNumberOf(calendarDate()));
     m_timeline->exec();
 }

@@ -368,12 +368,17 @@ TEST_F(ShowSequenceTest, TimelineOpensOnTheCalendarsDate) {
     addLoop("News");
     window->show();
     clickDate(QDate(2009, 12, 3));
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect({1, 0}).center());
+    auto* inspector =
+        window->findChild<InspectorWindow*>("InspectorWindow", Qt::FindDirectChildrenOnly);
+    ASSERT_TRUE(inspector->isVisible());
     auto* timeline =
         window->findChild<TimelineWindow*>("TimelineWindow", Qt::FindDirectChildrenOnly);
     ASSERT_NE(timeline, nullptr);
     QTimer::singleShot(0, timeline, [&] {
         EXPECT_TRUE(timeline->isVisible());
         EXPECT_EQ(timeline->firstDay(), dayNumberOf(CivilDate{2009, 12, 3}));
+        EXPECT_FALSE(inspector->isVisible());
         timeline->close();
     });
     QTest::mouseClick(control<QPushButton>("ButtonTimeline"), Qt::LeftButton);
