@@ -65,7 +65,7 @@ double TimelineView::xOfOffset(std::int64_t offset) const {
         return area.left();
     }
     return area.left() +
-           static_cast<double>(offset) * (area.width()) / static_cast<double>(totalSeconds());
+           static_cast<double>(offset) * area.width() / static_cast<double>(totalSeconds());
 }
 
 std::int64_t TimelineView::offsetAt(int x) const {
@@ -129,13 +129,13 @@ QString TimelineView::describe(const TimelineHit& hit) const {
                                        hit.moment.second);
 }
 
-TimelineHit TimelineView::cursor() const {
+TimelineHit TimelineView::cursorPoint() const {
     return {momentOf(m_cursorOffset), m_cursorLane < 0
                                           ? std::nullopt
                                           : std::optional(static_cast<std::uint8_t>(m_cursorLane))};
 }
 
-void TimelineView::setCursor(const TimelineHit& hit) {
+void TimelineView::moveCursorTo(const TimelineHit& hit) {
     moveCursor(offsetOf(hit.moment), hit.loop ? *hit.loop : -1);
 }
 
@@ -229,7 +229,7 @@ void TimelineView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (!m_days.empty()) {
-            emit activated(cursor());
+            emit activated(cursorPoint());
         }
         break;
     default:
@@ -245,7 +245,7 @@ void TimelineView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (const auto hit = hitAt(event->position().toPoint())) {
-        setCursor(*hit);
+        moveCursorTo(*hit);
         emit activated(*hit);
     }
 }
@@ -413,7 +413,7 @@ void TimelineView::paintLoopLanes(QPainter& painter, const QRect& exposed) const
 
 void TimelineView::paintCursor(QPainter& painter) const {
     const QColor highlight = palette().color(QPalette::Highlight);
-    const QRect lane = laneRect(cursor().loop);
+    const QRect lane = laneRect(cursorPoint().loop);
     if (!lane.isEmpty()) {
         painter.setPen(QPen(highlight, hasFocus() ? 2 : 1));
         painter.setBrush(Qt::NoBrush);

@@ -43,8 +43,8 @@ public:
     QRect laneRect(std::optional<std::uint8_t> loop) const;
 
     QString describe(const TimelineHit& hit) const;
-    TimelineHit cursor() const;
-    void setCursor(const TimelineHit& hit);
+    TimelineHit cursorPoint() const;
+    void moveCursorTo(const TimelineHit& hit);
 
 signals:
     // A click or Enter on a point of the timeline.

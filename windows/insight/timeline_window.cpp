@@ -191,7 +191,7 @@ void TimelineWindow::TimelineActivate(const TimelineHit& hit) {
 }
 
 void TimelineWindow::TimelineCursorMove() {
-    m_status->setText(m_view->days().empty() ? QString() : m_view->describe(m_view->cursor()));
+    m_status->setText(m_view->days().empty() ? QString() : m_view->describe(m_view->cursorPoint()));
 }
 
 } // namespace orvex

@@ -197,13 +197,13 @@ TEST_F(TimelineTest, TheKeyboardWalksMomentsAndLanesAndEnterInspects) {
 
     QTest::keyClick(view(), Qt::Key_Down);
     QTest::keyClick(view(), Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(view()->cursor(), (TimelineHit{{kMonday, at(8, 0, 0)}, 0}));
+    EXPECT_EQ(view()->cursorPoint(), (TimelineHit{{kMonday, at(8, 0, 0)}, 0}));
     EXPECT_EQ(status->text(), "News: Active, 08:00:00 to 11:59:59, Mon 23/11/2009");
     QTest::keyClick(view(), Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(view()->cursor(), (TimelineHit{{kMonday, at(12, 0, 0)}, 0}));
+    EXPECT_EQ(view()->cursorPoint(), (TimelineHit{{kMonday, at(12, 0, 0)}, 0}));
     QTest::keyClick(view(), Qt::Key_Right);
     QTest::keyClick(view(), Qt::Key_Down);
-    EXPECT_EQ(view()->cursor(), (TimelineHit{{kMonday, at(13, 0, 0)}, 1}));
+    EXPECT_EQ(view()->cursorPoint(), (TimelineHit{{kMonday, at(13, 0, 0)}, 1}));
 
     QTest::keyClick(view(), Qt::Key_Return);
     ASSERT_TRUE(window->isVisible());
@@ -231,7 +231,7 @@ TEST_F(TimelineTest, AFullSequenceScrollsToItsLastLane) {
     for (int i = 0; i < 8; ++i) {
         QTest::keyClick(view(), Qt::Key_PageDown);
     }
-    ASSERT_EQ(view()->cursor().loop, 127);
+    ASSERT_EQ(view()->cursorPoint().loop, 127);
     EXPECT_FALSE(view()->laneRect(127).isEmpty());
     EXPECT_EQ(view()->verticalScrollBar()->value(), view()->verticalScrollBar()->maximum());
     EXPECT_EQ(hover(kMonday + 3, at(10, 0, 0), 127),
