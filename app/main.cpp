@@ -1,6 +1,7 @@
 #include "model/records.h"
 #include "windows/add_image/unit_add_image.h"
 #include "windows/config/unit_config.h"
+#include "windows/insight/timeline_window.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/sequence_prompts.h"
 #include "windows/shell/choosers.h"
@@ -39,7 +40,8 @@ int main(int argc, char** argv) {
         orvex::TFormConfig config(
             choosers, prompts, [&mainWindow] { return mainWindow.sequenceFolder(); }, &mainWindow);
         orvex::TFormShowSeq showSeq(sequence->loopTable, &mainWindow);
-        mainWindow.attachWindows({&addImage, &config, &showSeq});
+        orvex::TimelineWindow timeline(sequence->loopTable, &mainWindow);
+        mainWindow.attachWindows({&addImage, &config, &showSeq, &timeline});
         mainWindow.show();
         return QApplication::exec();
     } catch (const std::exception& error) {

@@ -1,6 +1,6 @@
 #include "schedule/tests/row_text.h"
 
-#include <cstdio>
+#include "schedule/clock_text.h"
 
 namespace orvex::testing {
 namespace {
@@ -22,10 +22,7 @@ const char* stateName(EntryState state) {
 std::vector<std::string> rowTexts(const ScheduleTable& table, const LoopTable& loops) {
     std::vector<std::string> texts;
     for (const ScheduleRow& row : table.rows()) {
-        char time[16];
-        std::snprintf(time, sizeof time, "%02d:%02d:%02d", row.second / 3600, row.second / 60 % 60,
-                      row.second % 60);
-        std::string text = time;
+        std::string text = clockText(row.second);
         for (const ScheduleEntry& entry : row.entries()) {
             text += " " + std::string(textOf(loops.Loops[entry.loop].Name)) + ":" +
                     stateName(entry.state);

@@ -3,6 +3,7 @@
 #include "model/store.h"
 #include "platform/startup_folder.h"
 #include "windows/config/unit_config.h"
+#include "windows/insight/timeline_window.h"
 #include "windows/main/apply_language.h"
 #include "windows/main/decorative_badge.h"
 #include "windows/main/image_list_panel.h"
@@ -157,14 +158,17 @@ QLayout* TFormImageLoop::buildBottomRow() {
     ButtonShowSched = button("ButtonShowSched", tr("Schedule"), this);
     Copy2SD = button("Copy2SD", tr("Copy to SD"), this);
     Copy2SD->hide();
+    ButtonTimeline = button("ButtonTimeline", tr("Timeline"), this);
 
     connect(ButtonExit, &QPushButton::clicked, this, &TFormImageLoop::ButtonExitClick);
     connect(ButtonShowSched, &QPushButton::clicked, this, &TFormImageLoop::ButtonShowSchedClick);
+    connect(ButtonTimeline, &QPushButton::clicked, this, &TFormImageLoop::ButtonTimelineClick);
 
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
     row->addWidget(ButtonExit);
     row->addWidget(ButtonShowSched);
+    row->addWidget(ButtonTimeline);
     row->addWidget(Copy2SD);
     row->addStretch();
     return row;
@@ -339,6 +343,12 @@ void TFormImageLoop::ApplyLanguage(int language) {
 void TFormImageLoop::ButtonShowSchedClick() {
     if (m_windows.showSeq != nullptr) {
         m_windows.showSeq->exec();
+    }
+}
+
+void TFormImageLoop::ButtonTimelineClick() {
+    if (m_windows.timeline != nullptr) {
+        m_windows.timeline->exec();
     }
 }
 

@@ -24,12 +24,14 @@ class SequencePrompts;
 class TFormAddImage;
 class TFormConfig;
 class TFormShowSeq;
+class TimelineWindow;
 
 // The windows the main window hands over to; they live as long as it does.
 struct EditorWindows {
     TFormAddImage* addImage = nullptr;
     TFormConfig* config = nullptr;
     TFormShowSeq* showSeq = nullptr;
+    TimelineWindow* timeline = nullptr;
 };
 
 // The main window: the file and settings buttons, and the three panels over the sequence,
@@ -58,6 +60,7 @@ public:
     void ButtonNewClick();
     void ButtonConfigClick();
     void ButtonShowSchedClick();
+    void ButtonTimelineClick();
     void ButtonExitClick();
     // Relabels the main window, the settings dialog and the schedule window in language 0
     // (English) or 1 (Spanish), with Qt's own dialogs; any other number changes nothing.
@@ -119,6 +122,7 @@ private:
     ImageListPanel* m_imageList = nullptr;
     QPushButton* ButtonExit = nullptr;
     QPushButton* ButtonShowSched = nullptr;
+    QPushButton* ButtonTimeline = nullptr;
     QPushButton* Copy2SD = nullptr;
 };
 

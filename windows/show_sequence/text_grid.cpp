@@ -28,6 +28,8 @@ void TextGrid::resetCells(int columnCount, int rowCount) {
     m_rowCount = std::max(rowCount, 0);
     m_texts.assign(m_columnWidths.size() * static_cast<std::size_t>(m_rowCount), QString());
     updateScrollBars();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
     viewport()->update();
 }
 
@@ -154,8 +156,13 @@ void TextGrid::resizeEvent(QResizeEvent* event) {
 }
 
 void TextGrid::mousePressEvent(QMouseEvent* event) {
-    m_sizingColumn = event->button() == Qt::LeftButton ? sizingLineAt(event->position().toPoint())
-                                                       : std::nullopt;
+    const QPoint position = event->position().toPoint();
+    m_sizingColumn = event->button() == Qt::LeftButton ? sizingLineAt(position) : std::nullopt;
+    if (event->button() == Qt::LeftButton && !m_sizingColumn && m_cellClick) {
+        if (const auto cell = cellAt(position)) {
+            m_cellClick(*cell);
+        }
+    }
     QAbstractScrollArea::mousePressEvent(event);
 }
 

@@ -22,6 +22,7 @@ class TextGrid : public QAbstractScrollArea {
 public:
     using DrawCell = std::function<void(QPainter& painter, GridCell cell, const QRect& rect)>;
     using MouseMove = std::function<void(QPoint position)>;
+    using CellClick = std::function<void(GridCell cell)>;
 
     static constexpr int kDefaultColumnWidth = 70;
     static constexpr int kRowHeight = 24;
@@ -31,9 +32,12 @@ public:
 
     void setDrawCell(DrawCell drawCell) { m_drawCell = std::move(drawCell); }
     void setMouseMove(MouseMove mouseMove) { m_mouseMove = std::move(mouseMove); }
+    // A left click on a cell, not on a line that resizes a column.
+    void setCellClick(CellClick cellClick) { m_cellClick = std::move(cellClick); }
 
-    // Resizes the grid and empties every cell; new columns get the default width, existing
-    // ones keep the width the user gave them.
+    // Resizes the grid, empties every cell and scrolls back to the first one, where new
+    // contents begin; new columns get the default width, existing ones keep the width the
+    // user gave them.
     void resetCells(int columnCount, int rowCount);
     int columnCount() const { return static_cast<int>(m_columnWidths.size()); }
     int rowCount() const { return m_rowCount; }
@@ -62,6 +66,7 @@ private:
     std::vector<QString> m_texts;
     DrawCell m_drawCell;
     MouseMove m_mouseMove;
+    CellClick m_cellClick;
     std::optional<int> m_sizingColumn;
 
     int columnLeft(int column) const;

@@ -1,8 +1,12 @@
 #include "windows/show_sequence/unit_show_sequence.h"
 
 #include "platform/services.h"
+#include "schedule/clock_text.h"
 #include "schedule/compute_schedule.h"
+#include "windows/insight/inspector_window.h"
+#include "windows/insight/timeline_window.h"
 #include "windows/shell/model_text.h"
+#include "windows/show_sequence/legend_colors.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -10,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QToolTip>
 #include <algorithm>
 
@@ -19,24 +24,18 @@ namespace {
 constexpr const char* kTitleCaption = "Show Schedule";
 constexpr const char* kCloseCaption = "Close";
 
-const QColor kActiveColor(0xCC, 0xFF, 0xCC);
-const QColor kOverlappedColor(0xFF, 0xFF, 0xCC);
-const QColor kOffColor(0xFF, 0xCC, 0xCC);
 const QColor kTimeColor(0xEE, 0xEE, 0xEE);
 
 // The grid never shows fewer cells than this, and more when a day needs them.
 constexpr int kMinGridColumns = 32;
 constexpr int kMinGridRows = 128;
 
-// The day the calendar shows until the user picks another.
-const QDate kFirstCalendarDate(2009, 1, 12);
-
 QString loopName(const LoopEntry& loop) {
     return modelText(textOf(loop.Name));
 }
 
 QString timeText(int second) {
-    return modelText(formatTime(regional(), encodeDateTime(0, second)));
+    return QString::fromLatin1(clockText(second));
 }
 
 } // namespace
@@ -51,7 +50,6 @@ TFormShowSeq::TFormShowSeq(const LoopTable& loops, QWidget* parent)
     m_calendar->setObjectName("MonthCalendar1");
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    m_calendar->setSelectedDate(kFirstCalendarDate);
     m_calendar->move(8, 8);
     m_calendar->resize(m_calendar->sizeHint());
     connect(m_calendar, &QCalendarWidget::clicked, this, &TFormShowSeq::MonthCalendar1Click);
@@ -68,6 +66,7 @@ TFormShowSeq::TFormShowSeq(const LoopTable& loops, QWidget* parent)
         SeqGridDrawCell(painter, cell, rect);
     });
     m_grid->setMouseMove([this](QPoint position) { SeqGridMouseMove(position); });
+    m_grid->setCellClick([this](GridCell cell) { SeqGridClick(cell); });
 
     addLegend(1, kActiveColor, "Active Item");
     addLegend(2, kOverlappedColor, "Item Overlapped");
@@ -76,7 +75,18 @@ TFormShowSeq::TFormShowSeq(const LoopTable& loops, QWidget* parent)
     m_closeButton = new QPushButton(this);
     m_closeButton->setObjectName("ButtonClose");
     m_closeButton->setGeometry(64, 288, 75, 25);
+    // A dialog's default button takes every Enter, even the one that ends typing a year into
+    // the calendar; the window closes only by this button and Escape.
+    m_closeButton->setAutoDefault(false);
     connect(m_closeButton, &QPushButton::clicked, this, &TFormShowSeq::ButtonCloseClick);
+
+    m_timelineButton = new QPushButton(this);
+    m_timelineButton->setObjectName("ButtonTimeline");
+    m_timelineButton->setGeometry(64, 256, 75, 25);
+    m_timelineButton->setAutoDefault(false);
+    connect(m_timelineButton, &QPushButton::clicked, this, &TFormShowSeq::ButtonTimelineClick);
+    m_inspector = new InspectorWindow(m_loops, this);
+    m_timeline = new TimelineWindow(m_loops, this);
 
     applyCaptions();
 }
@@ -86,6 +96,7 @@ TFormShowSeq::~TFormShowSeq() = default;
 void TFormShowSeq::applyCaptions() {
     setWindowTitle(kTitleCaption);
     m_closeButton->setText(kCloseCaption);
+    m_timelineButton->setText(tr("Timeline"));
 }
 
 void TFormShowSeq::addLegend(int index, const QColor& color, const QString& text) {
@@ -112,6 +123,13 @@ void TFormShowSeq::showEvent(QShowEvent* event) {
 }
 
 void TFormShowSeq::FormShow() {
+    if (!m_shownBefore) {
+        // Planning starts from today; after that the user's last date is kept.
+        m_shownBefore = true;
+        const CivilDate today = decodeDate(clock().today());
+        const QSignalBlocker quiet(m_calendar);
+        m_calendar->setSelectedDate(QDate(today.year, today.month, today.day));
+    }
     ComputeSchedule(calendarDate());
 }
 
@@ -121,6 +139,33 @@ void TFormShowSeq::MonthCalendar1Click() {
 
 void TFormShowSeq::ButtonCloseClick() {
     close();
+}
+
+void TFormShowSeq::ButtonTimelineClick() {
+    // The timeline is modal and has an inspector of its own; this one could not be used.
+    m_inspector->hide();
+    m_timeline->setFirstDay(dayNumberOf(calendarDate()));
+    m_timeline->exec();
+}
+
+// Asks why each loop plays or not at the row's time; a loop's cell selects that loop.
+void TFormShowSeq::SeqGridClick(GridCell cell) {
+    const auto rows = m_table->rows();
+    if (cell.row < 0 || static_cast<std::size_t>(cell.row) >= rows.size()) {
+        return;
+    }
+    const ScheduleRow& row = rows[static_cast<std::size_t>(cell.row)];
+    const auto entries = row.entries();
+    const auto entry = static_cast<std::size_t>(cell.column - 1);
+    m_inspector->inspect({dayNumberOf(calendarDate()), row.second},
+                         cell.column >= 1 && entry < entries.size()
+                             ? std::optional(entries[entry].loop)
+                             : std::nullopt);
+}
+
+void TFormShowSeq::hideEvent(QHideEvent* event) {
+    m_inspector->hide();
+    QDialog::hideEvent(event);
 }
 
 TDateTime TFormShowSeq::calendarDate() const {

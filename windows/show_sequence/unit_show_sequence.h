@@ -14,6 +14,9 @@ class QPushButton;
 
 namespace orvex {
 
+class InspectorWindow;
+class TimelineWindow;
+
 // The schedule window: the user picks a day in the calendar and sees in the grid when each loop
 // starts, is overridden by a loop of higher priority, and stops. It only reads the loop table.
 class TFormShowSeq : public QDialog {
@@ -31,6 +34,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     const LoopTable& m_loops;
@@ -38,11 +42,17 @@ private:
     QCalendarWidget* m_calendar = nullptr;
     TextGrid* m_grid = nullptr;
     QPushButton* m_closeButton = nullptr;
+    QPushButton* m_timelineButton = nullptr;
+    InspectorWindow* m_inspector = nullptr;
+    TimelineWindow* m_timeline = nullptr;
     std::optional<GridCell> m_toolTipCell;
+    bool m_shownBefore = false;
 
     void FormShow();
     void MonthCalendar1Click();
     void ButtonCloseClick();
+    void ButtonTimelineClick();
+    void SeqGridClick(GridCell cell);
     void SeqGridDrawCell(QPainter& painter, GridCell cell, const QRect& rect);
     void SeqGridMouseMove(QPoint position);
 

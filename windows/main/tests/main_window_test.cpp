@@ -2,6 +2,8 @@
 #include "platform/tests/fake_services.h"
 #include "playlist/playlist_file.h"
 #include "windows/config/unit_config.h"
+#include "windows/insight/timeline_view.h"
+#include "windows/insight/timeline_window.h"
 #include "windows/main/sequence_editor.h"
 #include "windows/main/unit_image_loop.h"
 #include "windows/sequence_files/tests/fake_sequence_prompts.h"
@@ -106,6 +108,22 @@ TEST_F(MainWindowTest, CancelledNewSequenceChangesNothing) {
     EXPECT_EQ(GetLoopCount(sequence->loopTable), 1);
     EXPECT_EQ(sequence->mainParams.TextColor, 9);
     EXPECT_EQ(shownCaption(), title);
+}
+
+TEST_F(MainWindowTest, TimelineButtonOpensTheTimelineOfTheSequence) {
+    setText(AddLoop(sequence->loopTable)->Name, "Opening");
+    TimelineWindow timeline(sequence->loopTable, window.get());
+    window->attachWindows({nullptr, nullptr, nullptr, &timeline});
+    QTimer::singleShot(0, &timeline, [&] {
+        EXPECT_TRUE(timeline.isVisible());
+        auto* view = timeline.findChild<TimelineView*>("TimelineView");
+        ASSERT_NE(view, nullptr);
+        ASSERT_EQ(view->days().size(), 7U);
+        EXPECT_EQ(view->days().front().lanes.size(), 1U);
+        timeline.close();
+    });
+    click("ButtonTimeline");
+    EXPECT_FALSE(timeline.isVisible());
 }
 
 TEST_F(MainWindowTest, ExitAndEscapeCloseTheWindow) {

@@ -4,8 +4,8 @@
 
 namespace orvex::testing {
 
-// A shop's day on Monday 12 January 2009, the day the schedule window opens on: thirteen
-// change moments, up to five loops playing at once.
+// A shop's day on Monday 12 January 2009, the day the README's picture shows: thirteen change
+// moments, up to five loops playing at once.
 void fillBusyDay(LoopTable& loops);
 
 } // namespace orvex::testing

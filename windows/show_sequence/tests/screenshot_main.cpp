@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    const orvex::testing::FakeServices services;
+    orvex::testing::FakeServices services;
+    services.clock.now = orvex::encodeDate({2009, 1, 12});
     const auto loops = std::make_unique<orvex::LoopTable>();
     orvex::testing::fillBusyDay(*loops);
     orvex::TFormShowSeq window(*loops);

@@ -1,5 +1,8 @@
 #include "model/store.h"
 #include "platform/tests/fake_services.h"
+#include "windows/insight/inspector_model.h"
+#include "windows/insight/inspector_window.h"
+#include "windows/insight/timeline_window.h"
 #include "windows/show_sequence/unit_show_sequence.h"
 
 #include <QCalendarWidget>
@@ -8,9 +11,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -99,15 +104,16 @@ protected:
     }
 };
 
-TEST_F(ShowSequenceTest, FirstShowingIsForTheTwelfthOfJanuary2009) {
+TEST_F(ShowSequenceTest, FirstShowingIsForToday) {
+    services.clock.now = encodeDate({2031, 3, 5}) + at(23, 59, 59);
     LoopEntry& loop = addLoop("Opening");
     loop.bDateIni = loop.bDateEnd = 1;
-    loop.DateIni = loop.DateEnd = encodeDate({2009, 1, 12});
+    loop.DateIni = loop.DateEnd = encodeDate({2031, 3, 5});
     window->show();
 
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2009, 1, 12));
-    EXPECT_EQ(calendar()->monthShown(), 1);
-    EXPECT_EQ(calendar()->yearShown(), 2009);
+    EXPECT_EQ(calendar()->selectedDate(), QDate(2031, 3, 5));
+    EXPECT_EQ(calendar()->monthShown(), 3);
+    EXPECT_EQ(calendar()->yearShown(), 2031);
     EXPECT_EQ(text(0, 0), "00:00:00");
     EXPECT_EQ(text(1, 0), "Opening");
     EXPECT_EQ(window->windowTitle(), "Show Schedule");
@@ -150,14 +156,19 @@ TEST_F(ShowSequenceTest, GridShowsTimesNamesAndStateColours) {
     }
 }
 
-TEST_F(ShowSequenceTest, TimesFollowTheRegionalFormat) {
+// A 12-hour regional clock would not fit the column, and the times must sort as text.
+TEST_F(ShowSequenceTest, TimesAreOnA24HourClockWhateverTheRegion) {
     services.regional.twelveHour = true;
     services.regional.hourLeadingZero = false;
+    services.regional.timeSeparator = ".";
     services.regional.amDesignator = "AM";
     services.regional.pmDesignator = "PM";
     addLoop("Evening", at(18, 30, 0), at(23, 59, 59));
+    addLoop("Early", at(5, 4, 3), at(5, 4, 3));
     window->show();
-    EXPECT_EQ(text(0, 0), "6:30:00 PM");
+    EXPECT_EQ(text(0, 0), "05:04:03");
+    EXPECT_EQ(text(0, 1), "05:04:04");
+    EXPECT_EQ(text(0, 2), "18:30:00");
 }
 
 TEST_F(ShowSequenceTest, ClickingADateRebuildsEveryRow) {
@@ -186,6 +197,7 @@ TEST_F(ShowSequenceTest, ReopeningKeepsTheDateAndShowsTheLatestLoops) {
     clickDate(QDate(2009, 1, 20));
     window->hide();
 
+    services.clock.now += 3;
     loop.TimeIni = at(8, 30, 0);
     addLoop("Loop2");
     window->show();
@@ -202,6 +214,33 @@ TEST_F(ShowSequenceTest, CloseEndsTheModalShowing) {
         QTest::mouseClick(control<QPushButton>("ButtonClose"), Qt::LeftButton);
     });
     window->exec();
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Typing a year into the calendar ends with Enter, which must not take the window away.
+TEST_F(ShowSequenceTest, OnlyCloseAndEscapeCloseTheWindow) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(calendar()->findChild<QToolButton*>("qt_calendar_yearbutton"),
+                      Qt::LeftButton);
+    auto* yearEdit = calendar()->findChild<QSpinBox*>("qt_calendar_yearedit");
+    ASSERT_NE(yearEdit, nullptr);
+    ASSERT_TRUE(yearEdit->hasFocus());
+    yearEdit->selectAll();
+    QTest::keyClicks(yearEdit, "2012");
+    QTest::keyClick(yearEdit, Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(calendar()->yearShown(), 2012);
+    for (QWidget* target : {static_cast<QWidget*>(calendar()), grid()->viewport()}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            target->setFocus();
+            QTest::keyClick(target, key);
+            EXPECT_TRUE(window->isVisible()) << target->objectName().toStdString() << key;
+        }
+    }
+
+    QTest::keyClick(calendar(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -269,6 +308,82 @@ TEST_F(ShowSequenceTest, GridGrowsToShowEveryRowAndEntry) {
     grid()->verticalScrollBar()->setValue(127 * 25);
     EXPECT_EQ(colorOf(127, 127), kOverlapped);
     EXPECT_EQ(colorOf(128, 127), kActive);
+}
+
+TEST_F(ShowSequenceTest, ANewComputationScrollsBackToTheFirstCell) {
+    for (int i = 0; i < 40; ++i) {
+        LoopEntry& loop = addLoop("L" + std::to_string(i), at(1, 0, i), at(20, 0, i));
+        loop.bDateEnd = 1;
+        loop.DateEnd = encodeDate({2009, 11, 26});
+    }
+    addLoop("Always");
+    window->show();
+    QScrollBar* across = grid()->horizontalScrollBar();
+    QScrollBar* down = grid()->verticalScrollBar();
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+    ASSERT_GT(across->value(), 0);
+    ASSERT_GT(down->value(), 0);
+
+    clickDate(QDate(2009, 11, 27));
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_EQ(down->value(), 0);
+    EXPECT_EQ(text(1, 0), "Always");
+    EXPECT_EQ(colorOf(1, 0), kActive);
+}
+
+TEST_F(ShowSequenceTest, ClickingACellInspectsThatRowsTimeOnThatLoop) {
+    addLoop("News", at(8, 0, 0), at(12, 0, 0));
+    LoopEntry& promo = addLoop("Promo");
+    promo.Event = 3;
+    window->show();
+    clickDate(QDate(2009, 11, 27));
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect({1, 1}).center());
+
+    auto* inspector =
+        window->findChild<InspectorWindow*>("InspectorWindow", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(inspector, nullptr);
+    ASSERT_TRUE(inspector->isVisible());
+    EXPECT_EQ(inspector->moment(), (Moment{dayNumberOf(CivilDate{2009, 11, 27}), 8 * 3600}));
+    auto* table = inspector->findChild<QTableView*>("InspectTable");
+    EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 1);
+    const auto state = [&](int row) {
+        return table->model()->index(row, InspectorModel::State).data().toString();
+    };
+    EXPECT_EQ(state(0), "Active");
+    EXPECT_EQ(state(1), "Overlapped by News");
+
+    // The time column asks about the moment alone; rows below the last ask nothing.
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect({0, 2}).center());
+    EXPECT_EQ(inspector->moment().second, 12 * 3600 + 1);
+    EXPECT_TRUE(table->selectionModel()->selectedRows().isEmpty());
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect({0, 5}).center());
+    EXPECT_EQ(inspector->moment().second, 12 * 3600 + 1);
+
+    window->hide();
+    EXPECT_FALSE(inspector->isVisible());
+}
+
+TEST_F(ShowSequenceTest, TimelineOpensOnTheCalendarsDate) {
+    addLoop("News");
+    window->show();
+    clickDate(QDate(2009, 12, 3));
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect({1, 0}).center());
+    auto* inspector =
+        window->findChild<InspectorWindow*>("InspectorWindow", Qt::FindDirectChildrenOnly);
+    ASSERT_TRUE(inspector->isVisible());
+    auto* timeline =
+        window->findChild<TimelineWindow*>("TimelineWindow", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(timeline, nullptr);
+    QTimer::singleShot(0, timeline, [&] {
+        EXPECT_TRUE(timeline->isVisible());
+        EXPECT_EQ(timeline->firstDay(), dayNumberOf(CivilDate{2009, 12, 3}));
+        EXPECT_FALSE(inspector->isVisible());
+        timeline->close();
+    });
+    QTest::mouseClick(control<QPushButton>("ButtonTimeline"), Qt::LeftButton);
+    EXPECT_FALSE(timeline->isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(ShowSequenceTest, DraggingAColumnLineResizesTheColumn) {
